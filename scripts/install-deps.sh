@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+  build-essential cmake pkg-config \
+  libwxgtk3.2-dev libgtk-3-dev libplist-dev libexpat1-dev libcurl4-openssl-dev \
+  gettext libgtest-dev \
+  librsvg2-bin \
+  xvfb xauth x11-utils imagemagick xdg-utils \
+  fonts-dejavu-core fonts-noto-cjk

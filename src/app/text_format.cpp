@@ -1,0 +1,66 @@
+#include "app/text_format.h"
+
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <wx/filename.h>
+
+wxString FormatSize(std::uint64_t bytes)
+{
+    const std::uint64_t gigabyte = 1073741824ULL;
+    const std::uint64_t megabyte = 1048576ULL;
+    if (bytes >= gigabyte)
+        return wxString::Format("%.2fGB", static_cast<double>(bytes) / gigabyte);
+    if (bytes >= megabyte)
+        return wxString::Format("%.2fMB", static_cast<double>(bytes) / megabyte);
+    if (bytes > 0)
+        return wxString::Format("%.2fKB", static_cast<double>(bytes) / 1024);
+    return wxString::Format("%dKB", 0);
+}
+
+wxString FormatDuration(std::uint64_t milliseconds)
+{
+    const std::uint64_t seconds = milliseconds / 1000;
+    const std::uint64_t hours = seconds / 3600;
+    const std::uint64_t minutes = (seconds - hours * 3600) / 60;
+    return wxString::Format("%llu:%llu:%llu",
+                            static_cast<unsigned long long>(hours),
+                            static_cast<unsigned long long>(minutes),
+                            static_cast<unsigned long long>(seconds % 60));
+}
+
+void MakeValidFileName(wxString& text)
+{
+    static const wxString invalid = "\\/:*?\"<>|";
+    for (wxString::iterator it = text.begin(); it != text.end(); ++it) {
+        if (invalid.Find(wxUniChar(*it)) != wxNOT_FOUND)
+            *it = '_';
+    }
+}
+
+wxString JoinPath(const wxString& folder, const wxString& name)
+{
+    if (folder.EndsWith("/") || folder.EndsWith("\\"))
+        return folder + name;
+    return folder + wxFileName::GetPathSeparator() + name;
+}
+
+wxString Utf8ToString(const char* bytes)
+{
+    if (bytes == nullptr || *bytes == '\0')
+        return wxString();
+    return wxString::FromUTF8(bytes);
+}
+
+wchar_t* Utf8ToWide(const char* bytes)
+{
+    const wxString text = bytes ? wxString::FromUTF8(bytes) : wxString();
+    const std::wstring wide = text.ToStdWstring();
+    const size_t length = wide.length();
+    wchar_t* result = static_cast<wchar_t*>(std::malloc((length + 1) * sizeof(wchar_t)));
+    if (result == nullptr)
+        return nullptr;
+    std::wmemcpy(result, wide.data(), length);
+    result[length] = L'\0';
+    return result;
+}

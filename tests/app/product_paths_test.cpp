@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+#include <wx/filefn.h>
+
+#include "app/product_paths.h"
+#include "support/temp_home.h"
+
+TEST(ProductIdentity, NamesAndVersion)
+{
+    EXPECT_EQ(GetMakerName(), "Corvane");
+    EXPECT_EQ(GetProductDisplayName(), "Corvane Handover Free");
+    EXPECT_EQ(GetMainWindowTitle(), "Corvane Handover Free");
+    EXPECT_EQ(GetProductVersion(), "1.0.15");
+}
+
+TEST(ProductPaths, ExecutableAndInstallFolderFromProgramPath)
+{
+    const struct { const char* program; const char* exeDir; const char* installDir; } cases[] = {
+        {"D:\\Apps\\Prod\\bin\\app.exe", "D:/Apps/Prod/bin", "D:/Apps/Prod"},
+        {"/opt/corvane/bin/corvane-handover", "/opt/corvane/bin", "/opt/corvane"},
+        {"bin/app", "bin", ""},
+        {"app", "", ""},
+    };
+    for (const auto& c : cases) {
+        const wxString exeDir = ExecutableDirFromProgramPath(c.program);
+        EXPECT_EQ(exeDir, c.exeDir) << c.program;
+        EXPECT_EQ(ParentFolderOf(exeDir), c.installDir) << c.program;
+    }
+}
+
+TEST(ProductPaths, InstallationFilesComeFromTheStagedTree)
+{
+    EXPECT_EQ(GetInstallDir(), HANDOVER_STAGE_DIR);
+    EXPECT_EQ(GetProductLinksPath(), HANDOVER_STAGE_DIR "/option.cfg");
+    EXPECT_TRUE(wxFileExists(GetProductLinksPath()));
+    EXPECT_TRUE(wxFileExists(GetInstallDir() + "/Themes/face.xml"));
+    EXPECT_TRUE(wxFileExists(GetInstallDir() + "/Themes/default.zip"));
+    EXPECT_TRUE(wxFileExists(GetInstallDir() + "/template.html"));
+}
+
+TEST(ProductPaths, UserFilesFolderIsCreatedOnceUnderTheDocumentsFolder)
+{
+    const wxString expected = wxString::FromUTF8(TestHome()) + "/Documents/Corvane files/Corvane Handover Free";
+    const wxString first = GetUserFilesDir();
+    EXPECT_EQ(first, expected);
+    EXPECT_TRUE(wxDirExists(first));
+    EXPECT_EQ(GetUserFilesDir(), first);
+    EXPECT_EQ(GetLanguageFilePath(), expected + "/language.txt");
+}
