@@ -24,6 +24,7 @@ constexpr size_t kMaxDepth = 128;
 struct PackEntry {
     std::string name; // inside the archive, "/"-separated
     bool folder = false;
+    time_t modified = 0;
 };
 
 // Lists the tree in name order, folders before their contents.
@@ -40,10 +41,10 @@ void Collect(const std::string& folder, const std::string& prefix, size_t depth,
         if (lstat(path.c_str(), &info) != 0)
             continue;
         if (S_ISDIR(info.st_mode)) {
-            entries->push_back({prefix + name + "/", true});
+            entries->push_back({prefix + name + "/", true, info.st_mtime});
             Collect(path, prefix + name + "/", depth + 1, entries);
         } else if (S_ISREG(info.st_mode)) {
-            entries->push_back({prefix + name, false});
+            entries->push_back({prefix + name, false, info.st_mtime});
         }
     }
 }
@@ -65,17 +66,27 @@ int WriteEmptyArchive(const std::string& target)
     return -1;
 }
 
-bool AddFile(zip_t* archive, const std::string& path, const std::string& name, bool stored)
+// Adds a file or folder entry with the modification time of its source, so
+// packing the same tree twice gives the same archive.
+bool AddEntry(zip_t* archive, const std::string& sourceFolder, const PackEntry& entry, bool stored)
 {
-    zip_source_t* source = zip_source_file(archive, path.c_str(), 0, -1);
-    if (!source)
-        return false;
-    const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8);
-    if (index < 0) {
-        zip_source_free(source);
-        return false;
+    zip_int64_t index = -1;
+    if (entry.folder) {
+        index = zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8);
+    } else {
+        zip_source_t* source = zip_source_file(archive, (sourceFolder + "/" + entry.name).c_str(), 0, -1);
+        if (!source)
+            return false;
+        index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0)
+            zip_source_free(source);
     }
-    return !stored || zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0) == 0;
+    if (index < 0)
+        return false;
+    const zip_uint64_t position = static_cast<zip_uint64_t>(index);
+    if (zip_file_set_mtime(archive, position, entry.modified, 0) != 0)
+        return false;
+    return !stored || zip_set_file_compression(archive, position, ZIP_CM_STORE, 0) == 0;
 }
 
 } // namespace
@@ -100,17 +111,11 @@ int FolderPacker::Pack(const std::string& sourceFolder, const std::string& targe
     auto mimetype = std::find_if(entries.begin(), entries.end(),
                                  [](const PackEntry& entry) { return !entry.folder && entry.name == kMimetype; });
     if (mimetype != entries.end()) {
-        ok = AddFile(archive, sourceFolder + "/" + kMimetype, kMimetype, true);
+        ok = AddEntry(archive, sourceFolder, *mimetype, true);
         entries.erase(mimetype);
     }
-    for (const PackEntry& entry : entries) {
-        if (!ok)
-            break;
-        if (entry.folder)
-            ok = zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8) >= 0;
-        else
-            ok = AddFile(archive, sourceFolder + "/" + entry.name, entry.name, false);
-    }
+    for (auto entry = entries.begin(); ok && entry != entries.end(); ++entry)
+        ok = AddEntry(archive, sourceFolder, *entry, false);
     if (ok && zip_close(archive) == 0)
         return 0;
     zip_discard(archive);
