@@ -161,36 +161,31 @@ int LocalCopier::CopyFile(const std::string& source, const std::string& target)
 }
 
 bool LocalCopier::Plan(const DevicePathResolver& resolver, const std::string& folder, const std::string& relative,
-                       std::vector<std::pair<std::uint64_t, std::uint64_t>>* ancestors, std::vector<Entry>* entries)
+                       size_t depth, std::vector<Entry>* entries)
 {
     std::vector<std::string> names;
-    if (!FolderListing::SortedNames(folder, &names))
+    if (depth > kMaxDepth || !FolderListing::SortedNames(folder, &names))
         return false;
-
     for (const std::string& name : names) {
         std::string source = folder + "/" + name;
         struct stat info {};
         if (lstat(source.c_str(), &info) != 0)
             continue;
         if (S_ISLNK(info.st_mode)) {
+            // Links to files inside the device are followed; links that leave
+            // it, dangling links and links to folders (which could loop) are not.
             std::unique_ptr<char, decltype(&free)> real(realpath(source.c_str(), nullptr), &free);
-            if (!real || !resolver.Contains(real.get()) || stat(real.get(), &info) != 0)
-                continue; // a link that leaves the device, or a dangling one
+            if (!real || !resolver.Contains(real.get()) || stat(real.get(), &info) != 0 || !S_ISREG(info.st_mode))
+                continue;
             source = real.get();
         }
         Entry entry;
         entry.relative = relative.empty() ? name : relative + "/" + name;
         entry.source = source;
         if (S_ISDIR(info.st_mode)) {
-            const std::pair<std::uint64_t, std::uint64_t> identity(info.st_dev, info.st_ino);
-            if (ancestors->size() >= kMaxDepth ||
-                std::find(ancestors->begin(), ancestors->end(), identity) != ancestors->end())
-                continue; // a link back to a folder we are inside: a loop
             entry.folder = true;
             entries->push_back(entry);
-            ancestors->push_back(identity);
-            Plan(resolver, source, entry.relative, ancestors, entries);
-            ancestors->pop_back();
+            Plan(resolver, source, entry.relative, depth + 1, entries);
         } else if (S_ISREG(info.st_mode)) {
             entry.size = static_cast<std::uint64_t>(info.st_size);
             entries->push_back(entry);
@@ -206,9 +201,8 @@ int LocalCopier::CopyFolder(const DevicePathResolver& resolver, const std::strin
     if (sourceFolder.empty() || targetFolder.empty() || stat(sourceFolder.c_str(), &info) != 0 ||
         !S_ISDIR(info.st_mode))
         return POD_COPY_FAILED;
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> ancestors{{info.st_dev, info.st_ino}};
     std::vector<Entry> entries;
-    if (!Plan(resolver, sourceFolder, std::string(), &ancestors, &entries))
+    if (!Plan(resolver, sourceFolder, std::string(), 0, &entries))
         return POD_COPY_FAILED;
     total_ = 0;
     done_ = 0;

@@ -26,8 +26,9 @@ public:
     // source: a canonical path that the resolver accepted. POD_COPY_* result.
     int CopyFile(const std::string& source, const std::string& target);
     // Copies the tree below sourceFolder into targetFolder, which must not
-    // exist yet (or be an empty folder). Entries whose links leave the device
-    // and anything that is neither a file nor a folder are skipped.
+    // exist yet (or be an empty folder). Links are followed only to files
+    // inside the device; other links and anything that is neither a file nor
+    // a folder are skipped.
     int CopyFolder(const DevicePathResolver& resolver, const std::string& sourceFolder,
                    const std::string& targetFolder);
 
@@ -39,8 +40,9 @@ private:
         std::uint64_t size = 0;
     };
 
+    // Lists the tree below folder, folders before their contents.
     bool Plan(const DevicePathResolver& resolver, const std::string& folder, const std::string& relative,
-              std::vector<std::pair<std::uint64_t, std::uint64_t>>* ancestors, std::vector<Entry>* entries);
+              size_t depth, std::vector<Entry>* entries);
     // Copies one open file into an open target; POD_COPY_* result.
     int CopyBytes(int in, int out);
     // False when the caller asked to abandon.

@@ -1,5 +1,7 @@
 #include "plist_file.h"
 
+#include "plist_depth_guard.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,7 +45,7 @@ bool ReadWholeFile(const std::string& path, std::vector<char>* bytes)
 PlistPtr PlistFile::Read(const std::string& path)
 {
     std::vector<char> bytes;
-    if (!ReadWholeFile(path, &bytes) || bytes.empty())
+    if (!ReadWholeFile(path, &bytes) || bytes.empty() || !PlistDepthGuard::Accepts(bytes.data(), bytes.size()))
         return PlistPtr();
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), static_cast<uint32_t>(bytes.size()), &root);
