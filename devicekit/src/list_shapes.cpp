@@ -40,16 +40,11 @@ plist_t CleanItem(plist_t source, const Keys& texts, const Keys& numbers)
 void AddItems(plist_t target, plist_t source, const Keys& texts, const Keys& numbers)
 {
     plist_t items = plist_new_array();
-    plist_t sourceItems = PlistFile::GetTyped(source, "item", PLIST_ARRAY);
-    const uint32_t size = sourceItems ? plist_array_get_size(sourceItems) : 0;
     uint32_t kept = 0;
-    for (uint32_t i = 0; i < size; ++i) {
-        plist_t element = plist_array_get_item(sourceItems, i);
-        if (!IsType(element, PLIST_DICT))
-            continue;
+    PlistFile::ForEachDict(PlistFile::GetTyped(source, "item", PLIST_ARRAY), [&](plist_t element) {
         plist_array_append_item(items, CleanItem(element, texts, numbers));
         ++kept;
-    }
+    });
     plist_dict_set_item(target, "number", plist_new_uint(kept));
     plist_dict_set_item(target, "item", items);
 }
@@ -69,16 +64,12 @@ PlistPtr GroupArray(plist_t source, const char* nameKey, const Keys& texts, cons
     if (!IsType(source, PLIST_ARRAY))
         return PlistPtr();
     PlistPtr result(plist_new_array());
-    const uint32_t size = plist_array_get_size(source);
-    for (uint32_t i = 0; i < size; ++i) {
-        plist_t element = plist_array_get_item(source, i);
-        if (!IsType(element, PLIST_DICT))
-            continue;
+    PlistFile::ForEachDict(source, [&](plist_t element) {
         plist_t group = plist_new_dict();
         plist_dict_set_item(group, nameKey, plist_new_string(PlistFile::GetString(element, nameKey).c_str()));
         AddItems(group, element, texts, numbers);
         plist_array_append_item(result.get(), group);
-    }
+    });
     return result;
 }
 

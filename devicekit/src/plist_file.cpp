@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace devicekit {
@@ -58,6 +59,25 @@ plist_t PlistFile::GetTyped(plist_t dict, const char* key, plist_type type)
         return nullptr;
     plist_t node = plist_dict_get_item(dict, key);
     return node && plist_get_node_type(node) == type ? node : nullptr;
+}
+
+void PlistFile::ForEachDict(plist_t array, const std::function<void(plist_t)>& visit)
+{
+    if (!array || plist_get_node_type(array) != PLIST_ARRAY)
+        return;
+    plist_array_iter iterator = nullptr;
+    plist_array_new_iter(array, &iterator);
+    if (!iterator)
+        return;
+    for (;;) {
+        plist_t element = nullptr;
+        plist_array_next_item(array, iterator, &element);
+        if (!element)
+            break;
+        if (plist_get_node_type(element) == PLIST_DICT)
+            visit(element);
+    }
+    free(iterator);
 }
 
 bool PlistFile::HasString(plist_t dict, const char* key)

@@ -6,6 +6,7 @@
 #include <plist/plist.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,10 @@ public:
     static bool GetFlag(plist_t dict, const char* key);
     // The member if it has the wanted type, else null.
     static plist_t GetTyped(plist_t dict, const char* key, plist_type type);
+    // Calls visit for each element of an array that is a dict, in order.
+    // Parsed arrays have no index in libplist 2.2, so reading them with
+    // plist_array_get_item costs a walk per item; this walks once.
+    static void ForEachDict(plist_t array, const std::function<void(plist_t)>& visit);
 };
 
 } // namespace devicekit

@@ -4,23 +4,11 @@
 #include "plist_file.h"
 
 #include <functional>
+#include <unordered_map>
 
 namespace devicekit {
 
 namespace {
-
-// Calls visit for each dict element of an array (other elements are skipped).
-void ForEachDict(plist_t array, const std::function<void(plist_t)>& visit)
-{
-    if (!array || plist_get_node_type(array) != PLIST_ARRAY)
-        return;
-    const uint32_t size = plist_array_get_size(array);
-    for (uint32_t i = 0; i < size; ++i) {
-        plist_t element = plist_array_get_item(array, i);
-        if (plist_get_node_type(element) == PLIST_DICT)
-            visit(element);
-    }
-}
 
 // Appends records to a singly linked list through the address of the last
 // link, so each list is built in file order in one pass.
@@ -51,18 +39,21 @@ std::string PhoneDigits(const char* phone)
     return digits;
 }
 
-const char* ContactNameFor(const char* phone, const HandoverContact* contacts)
+// Contact names by the digits of each of their property values; the first
+// contact with a number wins.
+std::unordered_map<std::string, const char*> NamesByNumber(const HandoverContact* contacts)
 {
-    const std::string wanted = PhoneDigits(phone);
-    if (wanted.empty())
-        return nullptr;
+    std::unordered_map<std::string, const char*> names;
     for (const HandoverContact* contact = contacts; contact; contact = contact->next) {
+        if (!contact->name)
+            continue;
         for (const HandoverProperty* property = contact->properties; property; property = property->next) {
-            if (contact->name && PhoneDigits(property->value) == wanted)
-                return contact->name;
+            const std::string digits = PhoneDigits(property->value);
+            if (!digits.empty())
+                names.emplace(digits, contact->name);
         }
     }
-    return nullptr;
+    return names;
 }
 
 void SetCount(int* count, int value)
@@ -78,11 +69,11 @@ HandoverContact* RecordReader::Contacts(RecordArena* arena, int* count) const
     PlistPtr file = PlistFile::Read(FolderDevice::RecordPath(folder_, "contacts"));
     HandoverContact* head = nullptr;
     ListBuilder<HandoverContact> contacts(&head);
-    ForEachDict(file.get(), [&](plist_t source) {
+    PlistFile::ForEachDict(file.get(), [&](plist_t source) {
         HandoverContact* contact = arena->NewContact();
         contact->name = arena->Text(source, "name");
         ListBuilder<HandoverProperty> properties(&contact->properties);
-        ForEachDict(PlistFile::GetTyped(source, "properties", PLIST_ARRAY), [&](plist_t item) {
+        PlistFile::ForEachDict(PlistFile::GetTyped(source, "properties", PLIST_ARRAY), [&](plist_t item) {
             HandoverProperty* property = arena->NewProperty();
             property->label = arena->Text(item, "label");
             property->value = arena->Text(item, "value");
@@ -98,19 +89,21 @@ HandoverConversation* RecordReader::Messages(RecordArena* arena, int* count,
                                              const HandoverContact* contactList) const
 {
     PlistPtr file = PlistFile::Read(FolderDevice::RecordPath(folder_, "messages"));
+    const auto namesByNumber = NamesByNumber(contactList);
     HandoverConversation* head = nullptr;
     ListBuilder<HandoverConversation> conversations(&head);
-    ForEachDict(file.get(), [&](plist_t source) {
+    PlistFile::ForEachDict(file.get(), [&](plist_t source) {
         HandoverConversation* conversation = arena->NewConversation();
         conversation->phoneNumber = arena->Text(source, "phoneNumber");
         conversation->name = arena->Text(source, "name");
         if (!conversation->name) {
             // A copy: the contact list may be released before this one.
-            if (const char* name = ContactNameFor(conversation->phoneNumber, contactList))
-                conversation->name = arena->Keep(name);
+            const auto found = namesByNumber.find(PhoneDigits(conversation->phoneNumber));
+            if (found != namesByNumber.end())
+                conversation->name = arena->Keep(found->second);
         }
         ListBuilder<HandoverMessage> messages(&conversation->messages);
-        ForEachDict(PlistFile::GetTyped(source, "messages", PLIST_ARRAY), [&](plist_t item) {
+        PlistFile::ForEachDict(PlistFile::GetTyped(source, "messages", PLIST_ARRAY), [&](plist_t item) {
             HandoverMessage* message = arena->NewMessage();
             message->text = arena->Text(item, "text");
             message->dateTime = arena->Text(item, "dateTime");
@@ -128,7 +121,7 @@ HandoverNote* RecordReader::Notes(RecordArena* arena, int* count) const
     PlistPtr file = PlistFile::Read(FolderDevice::RecordPath(folder_, "notes"));
     HandoverNote* head = nullptr;
     ListBuilder<HandoverNote> notes(&head);
-    ForEachDict(file.get(), [&](plist_t source) {
+    PlistFile::ForEachDict(file.get(), [&](plist_t source) {
         HandoverNote* note = arena->NewNote();
         note->title = arena->Text(source, "title");
         note->content = arena->Text(source, "content");
@@ -156,7 +149,7 @@ HandoverBookmark* RecordReader::Bookmarks(RecordArena* arena, int* count) const
                 ++withUrl;
             if (depth < kMaxBookmarkDepth) {
                 ListBuilder<HandoverBookmark> children(&node->firstChild);
-                ForEachDict(PlistFile::GetTyped(source, "children", PLIST_ARRAY), [&](plist_t child) {
+                PlistFile::ForEachDict(PlistFile::GetTyped(source, "children", PLIST_ARRAY), [&](plist_t child) {
                     HandoverBookmark* record = build(child, node, depth + 1);
                     children.Append(record, &record->nextSibling);
                 });

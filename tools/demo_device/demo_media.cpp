@@ -102,9 +102,8 @@ plist_t DemoMedia::WriteMusic(const DeviceWriter& device, size_t songCount)
                                                          song.seconds * 1000ull + i * 7 % 1000},
                                                         path));
     }
-    plist_t copy = plist_copy(items);
-    device.WriteList("music", DeviceWriter::ItemList(items));
-    return copy;
+    device.WriteList("music", DeviceWriter::ItemList(plist_copy(items)));
+    return items;
 }
 
 void DemoMedia::WritePlaylists(const DeviceWriter& device, plist_t songs)

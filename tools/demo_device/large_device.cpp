@@ -52,9 +52,8 @@ plist_t WriteSongs(const DeviceWriter& device)
                             path);
         plist_array_append_item(items, device.MediaItem(tags, path));
     }
-    plist_t copy = plist_copy(items);
-    device.WriteList("music", DeviceWriter::ItemList(items));
-    return copy;
+    device.WriteList("music", DeviceWriter::ItemList(plist_copy(items)));
+    return items;
 }
 
 void WritePlaylists(const DeviceWriter& device, plist_t songs)
