@@ -4,6 +4,9 @@
 
 #include "support/temp_home.h"
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 std::string Text(const char* text)
@@ -206,4 +209,33 @@ TEST_F(DeviceKitTest, RecordMembersOfTheWrongTypeBecomeNullTexts)
     EXPECT_EQ(count, 0);
     handover_->FreeMessages(conversations);
     handover_->FreeContacts(contacts);
+}
+
+TEST_F(DeviceKitTest, OneDeviceServesSeveralThreadsAtOnce)
+{
+    std::string id;
+    PodDevice* device = Open(DemoDeviceFolder("iphone"), &id);
+    ASSERT_NE(device, nullptr);
+    const std::string target = MakeTempFolder("threads");
+    std::atomic<int> failures{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 5; ++round) {
+                PlistHolder music(device->GetMusic(device, 0, 0));
+                int count = 0;
+                HandoverContact* contacts = handover_->GetContacts(nullptr, id.c_str(), &count);
+                HandoverConversation* messages = handover_->GetMessages(nullptr, id.c_str(), &count, contacts);
+                const std::string local = target + "/" + std::to_string(t) + "-" + std::to_string(round) + ".jpg";
+                if (!music || count != 5 ||
+                    device->CopyFileToLocal(device, "/DCIM/100APPLE/IMG_0007.JPG", local.c_str(), nullptr) != 0)
+                    ++failures;
+                handover_->FreeContacts(contacts);
+                handover_->FreeMessages(messages);
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(failures.load(), 0);
 }
