@@ -167,14 +167,17 @@ TEST_F(DeviceKitTest, RecordMembersOfTheWrongTypeBecomeNullTexts)
     WriteDeviceFile(folder, "records/contacts.plist",
                     XmlPlist("<array><dict><key>name</key><integer>7</integer>"
                              "<key>properties</key><array><string>not a dict</string>"
-                             "<dict><key>label</key><string>Phone</string><key>value</key><string>+1 (555) 0100</string></dict>"
+                             "<dict><key>label</key><string>Phone</string>"
+                             "<key>value</key><string>+1 (555) 0100</string></dict>"
                              "</array></dict><string>skipped</string>"
                              "<dict><key>name</key><string>Named</string><key>properties</key><array>"
                              "<dict><key>value</key><string>555-0199</string></dict></array></dict></array>"));
     WriteDeviceFile(folder, "records/messages.plist",
                     XmlPlist("<array><dict><key>phoneNumber</key><string>+15550100</string>"
-                             "<key>messages</key><array><dict><key>text</key><true/><key>sent</key><integer>1</integer></dict>"
-                             "<dict><key>text</key><string>hi</string><key>sent</key><string>yes</string></dict></array>"
+                             "<key>messages</key><array>"
+                             "<dict><key>text</key><true/><key>sent</key><integer>1</integer></dict>"
+                             "<dict><key>text</key><string>hi</string><key>sent</key><string>yes</string></dict>"
+                             "</array>"
                              "</dict><dict><key>phoneNumber</key><string>(555) 0199</string>"
                              "<key>messages</key><string>not an array</string></dict></array>"));
     WriteDeviceFile(folder, "records/notes.plist", XmlPlist("<dict><key>title</key><string>x</string></dict>"));

@@ -118,7 +118,11 @@ TEST_F(DeviceKitTest, UnusableListFilesGiveNullLists)
         {"missing", [](const std::string&) {}},
         {"empty", [](const std::string& path) { WriteTextFile(path, ""); }},
         {"garbage", [](const std::string& path) { WriteTextFile(path, std::string("\x00\xff<plist", 8)); }},
-        {"truncated xml", [](const std::string& path) { WriteTextFile(path, XmlPlist("<dict><key>item</key><array>").substr(0, 180)); }},
+        {"truncated xml",
+         [](const std::string& path) {
+             const std::string whole = XmlPlist("<dict><key>item</key><array><dict/></array></dict>");
+             WriteTextFile(path, whole.substr(0, whole.size() - 30));
+         }},
         {"binary header only", [](const std::string& path) { WriteTextFile(path, "bplist00"); }},
         {"a string root", [](const std::string& path) { WriteTextFile(path, XmlPlist("<string>music</string>")); }},
         {"a folder", [](const std::string& path) { mkdir(path.c_str(), 0777); }},

@@ -259,3 +259,14 @@ void DemoMedia::WriteBooks(const DeviceWriter& device, bool pdfs)
     }
     device.WriteList("books", shelves);
 }
+
+void DemoMedia::WriteVideoAudioAndBooks(const DeviceWriter& device)
+{
+    WriteMovies(device, 3);
+    WriteTvShows(device);
+    WritePodcasts(device);
+    WriteAudiobooks(device);
+    WriteRingtones(device);
+    WriteVoiceMemos(device);
+    WriteBooks(device, true);
+}

@@ -27,6 +27,9 @@ public:
     // Shelf "Books" with EPUBs (one stored as a folder) and, with pdfs, a
     // shelf "PDFs".
     static void WriteBooks(const DeviceWriter& device, bool pdfs);
+    // Everything but songs and playlists, as on the demo iPhone: 3 movies,
+    // TV shows, podcasts, the audiobook, ringtones, voice memos, both shelves.
+    static void WriteVideoAudioAndBooks(const DeviceWriter& device);
 
     // "/iTunes_Control/Music/Fnn/XXXX" + extension, the obscured names the
     // device gives its media files; the same number gives the same path.

@@ -39,7 +39,8 @@ bool DeviceWriter::LinkFile(const std::string& existingDevicePath, const std::st
     if (link(LocalPath(existingDevicePath).c_str(), target.c_str()) == 0)
         return true;
     std::error_code error;
-    const bool copied = fs::copy_file(LocalPath(existingDevicePath), target, fs::copy_options::overwrite_existing, error);
+    const bool copied =
+        fs::copy_file(LocalPath(existingDevicePath), target, fs::copy_options::overwrite_existing, error);
     failed_ = failed_ || !copied;
     return copied;
 }
@@ -119,6 +120,23 @@ plist_t DeviceWriter::PictureItem(const std::string& time, const std::string& de
     plist_dict_set_item(item, "time", plist_new_string(time.c_str()));
     plist_dict_set_item(item, "size", plist_new_uint(FileSize(devicePath)));
     return item;
+}
+
+plist_t DeviceWriter::InfoDict(const DeviceInfoValues& info)
+{
+    plist_t dict = plist_new_dict();
+    plist_dict_set_item(dict, "DeviceName", plist_new_string(info.name));
+    plist_dict_set_item(dict, "Type", plist_new_string(info.type));
+    plist_dict_set_item(dict, "Version", plist_new_string(info.version));
+    plist_dict_set_item(dict, "SerialNumber", plist_new_string(info.serial));
+    plist_dict_set_item(dict, "Catacity", plist_new_uint(info.capacity));
+    plist_dict_set_item(dict, "Audio", plist_new_uint(info.audio));
+    plist_dict_set_item(dict, "Video", plist_new_uint(info.video));
+    plist_dict_set_item(dict, "Photos", plist_new_uint(info.photos));
+    plist_dict_set_item(dict, "Others", plist_new_uint(info.others));
+    plist_dict_set_item(dict, "Available",
+                        plist_new_uint(info.capacity - info.audio - info.video - info.photos - info.others));
+    return dict;
 }
 
 plist_t DeviceWriter::ItemList(plist_t items)

@@ -14,6 +14,15 @@ struct MediaTags {
     std::uint64_t timeMs = 0;
 };
 
+// The device information; "Available" is what the other four leave.
+struct DeviceInfoValues {
+    const char* name;
+    const char* type;
+    const char* version;
+    const char* serial;
+    std::uint64_t capacity, audio, video, photos, others;
+};
+
 class DeviceWriter {
 public:
     // Removes any earlier folder of that name and starts an empty device.
@@ -42,6 +51,7 @@ public:
     plist_t VoiceMemoItem(const std::string& name, const std::string& title, std::uint64_t timeMs,
                           const std::string& devicePath) const;
     plist_t PictureItem(const std::string& time, const std::string& devicePath) const;
+    static plist_t InfoDict(const DeviceInfoValues& info);
     // dict {"number": item count, "item": items}; takes the array.
     static plist_t ItemList(plist_t items);
     // dict {nameKey: name, "number": item count, "item": items}; takes the array.

@@ -62,7 +62,8 @@ void WritePlaylists(const DeviceWriter& device, plist_t songs)
     for (int p = 0; p < 20; ++p) {
         plist_t items = plist_new_array();
         for (int i = 0; i < 500; ++i)
-            plist_array_append_item(items, plist_copy(plist_array_get_item(songs, (p * 2477 + i * 97) % LargeDevice::kSongs)));
+            plist_array_append_item(
+                items, plist_copy(plist_array_get_item(songs, (p * 2477 + i * 97) % LargeDevice::kSongs)));
         plist_array_append_item(playlists, DeviceWriter::Group("name", Numbered("Playlist %02d", p + 1), items));
     }
     device.WriteList("playlists", playlists);
@@ -157,28 +158,13 @@ void WriteNotesAndBookmarks(const DeviceWriter& device)
 bool LargeDevice::Write(const std::string& folder)
 {
     DeviceWriter device(folder, true);
-    plist_t info = plist_new_dict();
-    plist_dict_set_item(info, "DeviceName", plist_new_string("Large Test iPhone"));
-    plist_dict_set_item(info, "Type", plist_new_string("iPhone"));
-    plist_dict_set_item(info, "Version", plist_new_string("17.4.1"));
-    plist_dict_set_item(info, "SerialNumber", plist_new_string("F2LDEMO09999"));
-    const std::uint64_t sizes[] = {511705088000ull, 180000000000ull, 90000000000ull, 120000000000ull,
-                                   60000000000ull, 61705088000ull};
-    const char* keys[] = {"Catacity", "Audio", "Video", "Photos", "Others", "Available"};
-    for (int i = 0; i < 6; ++i)
-        plist_dict_set_item(info, keys[i], plist_new_uint(sizes[i]));
-    device.WriteInfo(info);
+    device.WriteInfo(DeviceWriter::InfoDict({"Large Test iPhone", "iPhone", "17.4.1", "F2LDEMO09999", 511705088000ull,
+                                             180000000000ull, 90000000000ull, 120000000000ull, 60000000000ull}));
 
     plist_t songs = WriteSongs(device);
     WritePlaylists(device, songs);
     plist_free(songs);
-    DemoMedia::WriteMovies(device, 3);
-    DemoMedia::WriteTvShows(device);
-    DemoMedia::WritePodcasts(device);
-    DemoMedia::WriteAudiobooks(device);
-    DemoMedia::WriteRingtones(device);
-    DemoMedia::WriteVoiceMemos(device);
-    DemoMedia::WriteBooks(device, true);
+    DemoMedia::WriteVideoAudioAndBooks(device);
     WritePictures(device, "camera_roll", "/DCIM/%03dAPPLE/", "IMG_%05d.JPG", kPictures, 1);
     WritePictures(device, "photos", "/Photos/Sync/Album %03d/", "photo_%05d.jpg", kPhotos, 500);
     WriteContacts(device);

@@ -155,7 +155,8 @@ bool MediaWriter::EpubFolder(const std::string& folder, const EpubBook& book)
                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                          "<container version=\"1.0\" xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\">\n"
                          "  <rootfiles>\n"
-                         "    <rootfile full-path=\"OEBPS/content.opf\" media-type=\"application/oebps-package+xml\"/>\n"
+                         "    <rootfile full-path=\"OEBPS/content.opf\"\n"
+                         "              media-type=\"application/oebps-package+xml\"/>\n"
                          "  </rootfiles>\n"
                          "</container>\n");
     std::string manifest = "    <item id=\"nav\" href=\"nav.xhtml\" media-type=\"application/xhtml+xml\" "
@@ -183,7 +184,8 @@ bool MediaWriter::EpubFolder(const std::string& folder, const EpubBook& book)
                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                          "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\" unique-identifier=\"id\">\n"
                          "  <metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
-                         "    <dc:identifier id=\"id\">urn:corvane:demo:" + XmlEscaped(book.title) + "</dc:identifier>\n"
+                         "    <dc:identifier id=\"id\">urn:corvane:demo:" +
+                             XmlEscaped(book.title) + "</dc:identifier>\n"
                          "    <dc:title>" + XmlEscaped(book.title) + "</dc:title>\n"
                          "    <dc:creator>" + XmlEscaped(book.author) + "</dc:creator>\n"
                          "    <dc:language>" + book.language + "</dc:language>\n"
