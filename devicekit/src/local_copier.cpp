@@ -31,7 +31,9 @@ std::string TemporaryNameBeside(const std::string& target)
         trimmed.pop_back();
     const size_t slash = trimmed.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : trimmed.substr(0, slash);
-    const std::string name = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+    // A long target name must still leave room for the suffix within the
+    // file system's 255-byte limit.
+    const std::string name = (slash == std::string::npos ? trimmed : trimmed.substr(slash + 1)).substr(0, 200);
     char suffix[64];
     std::snprintf(suffix, sizeof suffix, ".%ld.%u.part", static_cast<long>(getpid()), counter.fetch_add(1));
     return (folder.empty() ? std::string() : folder) + "/." + name + suffix;

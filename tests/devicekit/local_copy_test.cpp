@@ -185,3 +185,10 @@ TEST_F(LocalCopyTest, AnAbandonedFolderCopyLeavesNoFolder)
     EXPECT_EQ(device_->CopyFolderToLocal(device_, "/Music/song.bin", tree.c_str(), RecordProgress), POD_COPY_FAILED);
     EXPECT_TRUE(Entries(target_).empty());
 }
+
+TEST_F(LocalCopyTest, ALongTargetNameStillCopies)
+{
+    const std::string name = std::string(240, 'n') + ".bin";
+    ASSERT_EQ(CopyFile("/Music/song.bin", target_ + "/" + name), POD_COPY_OK);
+    EXPECT_EQ(Entries(target_), std::vector<std::string>{name});
+}
