@@ -1,6 +1,11 @@
 # System libraries, all from Debian packages (see scripts/install-deps.sh).
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)
+# ZIP writing for the device library's packing function.
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+# The demo device generator writes real PNG and JPEG pictures.
+find_package(ZLIB REQUIRED)
+find_package(JPEG REQUIRED)
 find_package(EXPAT REQUIRED)
 find_package(Threads REQUIRED)
 find_package(CURL REQUIRED)

@@ -52,10 +52,13 @@ struct PodDevice {
     /* dict: "DeviceName", "Type", "Version", "SerialNumber" (strings);
      * "Catacity", "Audio", "Video", "Photos", "Others", "Available" (uint bytes). */
     plist_t (*GetDeviceInfo)(PodDevice* device);
-    /* Copies one file; the target appears only when the copy is complete. */
+    /* Copies one file; the target appears only when the copy is complete, so a
+     * failed or abandoned copy leaves nothing. Progress is reported after every
+     * 256 KiB and at the end. Returns a POD_COPY_* result. */
     int (*CopyFileToLocal)(PodDevice* device, const char* devicePath, const char* localPath,
                            PodProgressCallback progress);
-    /* Copies a folder tree into localFolder (created). */
+    /* Copies a folder tree into localFolder (created; it must not exist yet),
+     * again all or nothing. Returns a POD_COPY_* result. */
     int (*CopyFolderToLocal)(PodDevice* device, const char* devicePath, const char* localFolder,
                              PodProgressCallback progress);
 
@@ -81,9 +84,12 @@ struct PodDevice {
 };
 
 typedef struct PodDeviceService {
-    /* array of dicts {"type": string, "value": string (device id)}; caller frees. */
+    /* array of dicts {"type": string, "value": string (device id)}; caller frees.
+     * Folder devices come from the HANDOVER_DEVICES variable, read on every call;
+     * a device id is always a safe single path component. */
     plist_t (*ListDevices)(void);
-    /* Never null for an id that ListDevices returned; null for an unknown one. */
+    /* Never null for an id that the last ListDevices returned (while its folder
+     * stays listed); null for an unknown one. */
     PodDevice* (*OpenDevice)(const char* deviceId, const char* type);
     void (*CloseDevice)(PodDevice* device);
 } PodDeviceService;
