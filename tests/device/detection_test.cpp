@@ -3,8 +3,10 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/event.h>
 #include <wx/filefn.h>
+#include <wx/time.h>
 #include <wx/utils.h>
 
 #include "app/language.h"
@@ -48,6 +50,8 @@ public:
             n += e.done ? 1 : 0;
         return n;
     }
+    // Delivers what the worker queued, as the event loop would.
+    void DeliverQueued() { wxTheApp->ProcessPendingEvents(); }
     const Entry* Done() const
     {
         for (const Entry& e : entries)
@@ -80,7 +84,7 @@ protected:
     {
         recorder.entries.clear();
         RunDetection(&recorder);
-        recorder.ProcessPendingEvents();
+        recorder.DeliverQueued();
     }
     bool SlotInUse(int i)
     {
@@ -258,6 +262,7 @@ TEST_F(DetectionTest, UnopenableDeviceFailsWithoutCrashing)
     world->devices.push_back({"ghost", "iPhone", "Ghost", POD_INIT_READY, true});
     world->devices.push_back({"dev1", "iPhone", "Phone"});
     Detect();
+    ASSERT_NE(recorder.Done(), nullptr);
     EXPECT_EQ(recorder.Done()->text, "Device connect failed.");
     EXPECT_FALSE(SlotInUse(0));
     EXPECT_TRUE(SlotInUse(1));
@@ -281,7 +286,8 @@ TEST_F(DetectionTest, RaisesLoaderGenerationsBeforeLoading)
 {
     const int cameraRoll = CurrentCameraRollGeneration();
     const int photo = CurrentPhotoGeneration();
-    Detect();
+    recorder.entries.clear();
+    RunDetection(nullptr);
     EXPECT_EQ(CurrentCameraRollGeneration(), cameraRoll + 1);
     EXPECT_EQ(CurrentPhotoGeneration(), photo + 1);
 }
@@ -295,7 +301,7 @@ TEST_F(DetectionTest, DetachedThreadReportsThroughQueuedEvents)
 
     const wxLongLong deadline = wxGetLocalTimeMillis() + 30000;
     while (recorder.DoneCount() == 0 && wxGetLocalTimeMillis() < deadline) {
-        recorder.ProcessPendingEvents();
+        recorder.DeliverQueued();
         wxMilliSleep(2);
     }
     ASSERT_EQ(recorder.DoneCount(), 1);

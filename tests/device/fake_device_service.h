@@ -4,11 +4,20 @@
 // use plain function pointers, so the world is a process-wide instance.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <devicekit/devicekit.h>
 
 struct FakeDeviceSpec {
+    FakeDeviceSpec(std::string id_ = "", std::string type_ = "iPhone", std::string name_ = "Phone",
+                   int initResult_ = POD_INIT_READY, bool openFails_ = false,
+                   std::vector<const char*> contactNames_ = {})
+        : id(std::move(id_)), type(std::move(type_)), name(std::move(name_)), initResult(initResult_),
+          openFails(openFails_), contactNames(std::move(contactNames_))
+    {
+    }
+
     std::string id;
     std::string type = "iPhone";
     std::string name = "Phone";   // empty: no "DeviceName" in the device information

@@ -2,6 +2,7 @@
 // display), HOME points at a temporary folder, and the program's location is
 // the staged installation in the build tree.
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
 
@@ -12,6 +13,9 @@ int main(int argc, char** argv)
 {
     TestHome();
     testing::InitGoogleTest(&argc, argv);
+    // A console application object, so that queued events can be delivered
+    // with wxTheApp->ProcessPendingEvents() as the event loop would.
+    wxApp::SetInstance(new wxAppConsole);
     wxInitializer initializer(argc, argv);
     if (!initializer.IsOk())
         return 2;
