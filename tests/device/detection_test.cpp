@@ -295,18 +295,21 @@ TEST_F(DetectionTest, RaisesLoaderGenerationsBeforeLoading)
 TEST_F(DetectionTest, DetachedThreadReportsThroughQueuedEvents)
 {
     world->devices.push_back({"dev1", "iPhone", "Phone"});
-    recorder.entries.clear();
-    auto* thread = new DoDetectDevice(&recorder);
+    // The detached thread may still be inside wxQueueEvent when its last event
+    // is seen here, so its receiver lives as long as the process, as the
+    // navigation pane does in the program.
+    static EventRecorder* const threadRecorder = new EventRecorder;
+    SetDetectDoneReceiver(threadRecorder);
+    auto* thread = new DoDetectDevice(threadRecorder);
     ASSERT_EQ(thread->Run(), wxTHREAD_NO_ERROR);
 
     const wxLongLong deadline = wxGetLocalTimeMillis() + 30000;
-    while (recorder.DoneCount() == 0 && wxGetLocalTimeMillis() < deadline) {
-        recorder.DeliverQueued();
+    while (threadRecorder->DoneCount() == 0 && wxGetLocalTimeMillis() < deadline) {
+        threadRecorder->DeliverQueued();
         wxMilliSleep(2);
     }
-    ASSERT_EQ(recorder.DoneCount(), 1);
-    EXPECT_EQ(recorder.entries.size(), 17u);
-    // The thread deletes itself after queueing; wait until it has let go of the table.
+    ASSERT_EQ(threadRecorder->DoneCount(), 1);
+    EXPECT_EQ(threadRecorder->entries.size(), 17u);
     wxMutexLocker lock(deviceTable.deviceTableMutex);
     EXPECT_TRUE(deviceTable.slots[0].inUse);
 }
