@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
+#include <wx/panel.h>
 #include <wx/time.h>
 
 namespace {
@@ -73,6 +74,7 @@ TestFrame::TestFrame(const wxSize& clientSize)
     : frame_(new wxFrame(nullptr, wxID_ANY, "test", wxPoint(0, 0), wxDefaultSize))
 {
     frame_->SetClientSize(clientSize);
+    panel_ = new wxPanel(frame_, wxID_ANY, wxPoint(0, 0), clientSize);
 }
 
 TestFrame::~TestFrame()

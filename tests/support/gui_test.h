@@ -46,7 +46,10 @@ void PumpPendingEvents();
 // been through one round of events, so that its first paint is done.
 bool WaitForShown(wxWindow* window, int timeoutMs = kGuiWaitTimeoutMs);
 
-// A top-level frame for a test, destroyed with the object.
+// A top-level frame for a test, destroyed with the object. Put the windows
+// under test on Parent(), a plain panel filling the frame (a frame stretches a
+// lone child over its whole client area, which would move it). Bitmaps that
+// the windows only point at must outlive the TestFrame: declare them first.
 class TestFrame {
 public:
     explicit TestFrame(const wxSize& clientSize = wxSize(400, 300));
@@ -56,11 +59,13 @@ public:
 
     wxFrame* Get() const { return frame_; }
     wxFrame* operator->() const { return frame_; }
+    wxWindow* Parent() const { return panel_; }
     // Shows the frame and waits for it (see WaitForShown).
     bool ShowAndWait();
 
 private:
     wxFrame* frame_;
+    wxWindow* panel_;
 };
 
 // Delivers a synthesized mouse event to the window's own handler, as the

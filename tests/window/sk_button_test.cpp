@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         panel = new BackgroundPanel();
-        panel->Create(frame.Get(), wxID_ANY, wxPoint(0, 0), wxSize(200, 100));
+        panel->Create(frame.Parent(), wxID_ANY, wxPoint(0, 0), wxSize(200, 100));
         panel->SetBackgroundBitmap(tile);
         button = new SKButton(&tile, Picture(*wxRED), Picture(*wxGREEN), Picture(*wxBLUE), panel,
                               wxID_HIGHEST + 1, wxPoint(13, 7));
@@ -100,9 +100,9 @@ TEST(SKButtonAssertions, AMissingNormalPictureIsReported)
 {
     TestFrame frame;
     AssertionCatcher catcher;
-    new SKButton(nullptr, nullptr, nullptr, nullptr, frame.Get(), wxID_ANY);
+    new SKButton(nullptr, nullptr, nullptr, nullptr, frame.Parent(), wxID_ANY);
     EXPECT_TRUE(catcher.Caught("SKButton::Create():normal != NULL failed"));
 
-    new SKButton(nullptr, new wxBitmap(), nullptr, nullptr, frame.Get(), wxID_ANY);
+    new SKButton(nullptr, new wxBitmap(), nullptr, nullptr, frame.Parent(), wxID_ANY);
     EXPECT_TRUE(catcher.Caught("SKButton::Create():normal->IsOk() failed"));
 }
