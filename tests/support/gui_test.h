@@ -21,7 +21,6 @@
 //     button->Enable(false);
 //     EXPECT_TRUE(WaitFor([&] { return clicks == 1; }));
 
-#include <functional>
 #include <vector>
 
 #include <wx/event.h>
@@ -30,21 +29,7 @@
 #include <wx/image.h>
 #include <wx/string.h>
 
-class wxWindow;
-
-// Generous: a loaded CI machine can take seconds to map a window.
-constexpr int kGuiWaitTimeoutMs = 20000;
-
-// Pumps events (dispatching, pending and idle) until the condition holds.
-// False when the timeout ran out first.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = kGuiWaitTimeoutMs);
-
-// Handles every event already waiting, then returns.
-void PumpPendingEvents();
-
-// Waits until the window is shown on screen with a non-empty size and has
-// been through one round of events, so that its first paint is done.
-bool WaitForShown(wxWindow* window, int timeoutMs = kGuiWaitTimeoutMs);
+#include "gui_probe/gui_probe.h"  // WaitFor, SendMouse, CaptureClientArea
 
 // A top-level frame for a test, destroyed with the object. Put the windows
 // under test on Parent(), a plain panel filling the frame (a frame stretches a
@@ -68,10 +53,6 @@ private:
     wxWindow* panel_;
 };
 
-// Delivers a synthesized mouse event to the window's own handler, as the
-// toolkit would for the pointer at `position` (client coordinates).
-void SendMouse(wxWindow* window, wxEventType type, const wxPoint& position = wxPoint(1, 1));
-
 // Counts the button command events (wxEVT_BUTTON) a window sends with its id.
 class ClickCounter {
 public:
@@ -84,10 +65,6 @@ private:
     wxWindow* button_;
     int count_ = 0;
 };
-
-// What the screen shows in the window's client area right now (the window
-// must be shown; pair with WaitFor on a repaint when the content changed).
-wxImage CaptureClientArea(wxWindow* window);
 
 // Collects the toolkit's assertion failures raised while it lives, instead of
 // failing the test.
