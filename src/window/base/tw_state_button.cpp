@@ -15,56 +15,47 @@ TwStateButton::TwStateButton()
 
 bool TwStateButton::Enable(bool enable)
 {
-    state_ = enable ? kNormal : kDisabled;
-    Refresh(false);
-    Update();
+    ShowState(enable ? kNormal : kDisabled, false);
     return wxControl::Enable(enable);
+}
+
+void TwStateButton::ShowState(int state, bool erase)
+{
+    state_ = state;
+    Refresh(erase);
+    Update();
 }
 
 // A disabled button keeps its disabled face whatever the pointer does.
 
 void TwStateButton::OnEnter(wxMouseEvent&)
 {
-    if (state_ == kDisabled)
-        return;
-    state_ = kCurrent;
-    Refresh(true);
-    Update();
+    if (state_ != kDisabled)
+        ShowState(kCurrent, true);
 }
 
 void TwStateButton::OnLeave(wxMouseEvent&)
 {
-    if (state_ == kDisabled || !IsEnabled())
-        return;
-    state_ = kLeft;
-    Refresh(true);
-    Update();
+    if (state_ != kDisabled && IsEnabled())
+        ShowState(kLeft, true);
 }
 
 void TwStateButton::OnLeftDown(wxMouseEvent&)
 {
-    if (state_ == kDisabled)
-        return;
-    state_ = kPressed;
-    Refresh(true);
-    Update();
+    if (state_ != kDisabled)
+        ShowState(kPressed, true);
 }
 
 void TwStateButton::OnLeftDoubleClick(wxMouseEvent&)
 {
-    if (state_ == kDisabled)
-        return;
-    state_ = kPressed;
-    Refresh(false);
-    Update();
+    if (state_ != kDisabled)
+        ShowState(kPressed, false);
 }
 
 void TwStateButton::OnLeftUp(wxMouseEvent&)
 {
     if (state_ != kPressed)
         return;
-    state_ = kReleased;
-    Refresh(false);
-    Update();
+    ShowState(kReleased, false);
     SendButtonClick(this);
 }

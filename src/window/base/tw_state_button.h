@@ -39,5 +39,8 @@ protected:
     virtual void OnLeftUp(wxMouseEvent& event);
 
 private:
+    // Sets the state and repaints at once.
+    void ShowState(int state, bool erase);
+
     int state_ = kNormal;
 };

@@ -64,7 +64,8 @@ void TwWordButton::SetBackgroundBitmap(const wxBitmap& background, int mode)
     background_ = background;
     backgroundMode_ = mode;
     pieceRect_ = wxRect();
-    backgroundPiece_ = wxBitmap();
+    tiledPiece_ = wxBitmap();
+    cutPiece_.Reset();
     Refresh(false);
 }
 
@@ -141,28 +142,20 @@ void TwWordButton::DrawBackground(wxDC& dc)
         return;
     }
     const wxRect rect = GetRect();
-    if (rect != pieceRect_) {
-        pieceRect_ = rect;
-        if (backgroundMode_ == kTiledBackground) {
-            // The band tiled across the button's width, at the button's height in it.
-            const wxRect band(0, rect.y, rect.width, rect.height);
-            const wxRect visible = band.Intersect(wxRect(0, 0, rect.width, background_.GetHeight()));
-            backgroundPiece_ = visible.IsEmpty() ? wxBitmap() : TiledPiece(background_, visible);
-            backgroundPieceAt_ = wxPoint(0, visible.y - band.y);
-        } else {
-            wxRect clipped = rect;
-            clipped.height = std::min(clipped.height, background_.GetHeight() - clipped.y);
-            clipped.width = std::min(clipped.width, background_.GetWidth() - clipped.x);
-            RUNTIME_CHECK_TEXT(background_.GetHeight() >= clipped.y + clipped.height,
-                               "background_[0].GetHeight() >= (rect.y+rect.height)");
-            RUNTIME_CHECK_TEXT(background_.GetWidth() >= clipped.x + clipped.width,
-                               "background_[0].GetWidth() >= (rect.x+rect.width)");
-            backgroundPiece_ = BackgroundPiece(background_, clipped);
-            backgroundPieceAt_ = wxPoint(std::max(0, -rect.x), std::max(0, -rect.y));
-        }
+    if (backgroundMode_ == kCutBackground) {
+        cutPiece_.Draw(dc, background_, rect);
+        return;
     }
-    if (backgroundPiece_.IsOk())
-        dc.DrawBitmap(backgroundPiece_, backgroundPieceAt_, true);
+    if (rect != pieceRect_) {
+        // The band tiled across the button's width, at the button's height in it.
+        pieceRect_ = rect;
+        const wxRect band(0, rect.y, rect.width, rect.height);
+        const wxRect visible = band.Intersect(wxRect(0, 0, rect.width, background_.GetHeight()));
+        tiledPiece_ = visible.IsEmpty() ? wxBitmap() : TiledPiece(background_, visible);
+        tiledPieceAt_ = wxPoint(0, visible.y - band.y);
+    }
+    if (tiledPiece_.IsOk())
+        dc.DrawBitmap(tiledPiece_, tiledPieceAt_, true);
 }
 
 void TwWordButton::DrawLabelOnto(wxBitmap& bitmap)

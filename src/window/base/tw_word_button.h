@@ -17,6 +17,7 @@
 #include <wx/bitmap.h>
 #include <wx/control.h>
 
+#include "window/base/msw/tw_background_piece.h"
 #include "window/base/tw_state_button.h"
 
 class TwWordButton : public TwStateButton {
@@ -75,9 +76,11 @@ private:
     wxBitmap pressedFace_;
     wxBitmap disabledFace_;
     wxBitmap background_;
-    wxBitmap backgroundPiece_;
-    wxPoint backgroundPieceAt_;
+    wxBitmap tiledPiece_;  // mode 1, cut for pieceRect_
+    wxPoint tiledPieceAt_;
     wxRect pieceRect_;
+    TwBackgroundPiece cutPiece_{"background_[0].GetHeight() >= (rect.y+rect.height)",
+                                "background_[0].GetWidth() >= (rect.x+rect.width)"};
     int backgroundMode_ = kPlainColour;
     wxString label_;
     int textX_ = 0;

@@ -15,10 +15,8 @@ void TwBackgroundPiece::Draw(wxDC& dc, const wxBitmap& background, const wxRect&
         wxRect clipped = rect;
         clipped.height = std::min(clipped.height, background.GetHeight() - clipped.y);
         clipped.width = std::min(clipped.width, background.GetWidth() - clipped.x);
-        RUNTIME_CHECK_TEXT(background.GetHeight() >= clipped.y + clipped.height,
-                           "bg_->GetHeight() >= (rect.y+rect.height)");
-        RUNTIME_CHECK_TEXT(background.GetWidth() >= clipped.x + clipped.width,
-                           "bg_->GetWidth() >= (rect.x+rect.width)");
+        RUNTIME_CHECK_TEXT(background.GetHeight() >= clipped.y + clipped.height, heightCheck_);
+        RUNTIME_CHECK_TEXT(background.GetWidth() >= clipped.x + clipped.width, widthCheck_);
         piece_ = BackgroundPiece(background, clipped);
         at_ = wxPoint(std::max(0, -rect.x), std::max(0, -rect.y));
     }

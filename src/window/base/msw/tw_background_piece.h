@@ -10,6 +10,13 @@ class wxDC;
 
 class TwBackgroundPiece {
 public:
+    // The checks name the background as its owner calls it.
+    explicit TwBackgroundPiece(const char* heightCheck = "bg_->GetHeight() >= (rect.y+rect.height)",
+                               const char* widthCheck = "bg_->GetWidth() >= (rect.x+rect.width)")
+        : heightCheck_(heightCheck), widthCheck_(widthCheck)
+    {
+    }
+
     // Draws the piece of `background` under `rect` (the control's rectangle in
     // its parent) at the control's top-left; parts of the control beyond the
     // bitmap keep whatever was there.
@@ -18,7 +25,12 @@ public:
     // The rectangle the piece was last cut for (empty before the first draw).
     const wxRect& GetRect() const { return rect_; }
 
+    // Forgets the piece, so the next draw cuts it afresh.
+    void Reset() { *this = TwBackgroundPiece(heightCheck_, widthCheck_); }
+
 private:
+    const char* heightCheck_;
+    const char* widthCheck_;
     wxRect rect_;
     wxBitmap piece_;
     wxPoint at_;
