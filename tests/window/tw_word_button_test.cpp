@@ -144,3 +144,13 @@ TEST_F(TwWordButtonTest, DrawsItsBackgroundByMode)
     button->SetBackgroundBitmap(wxBitmap(picture), TwWordButton::kCutBackground);
     EXPECT_TRUE(WaitFor([&] { return shownAt(4, 1) == PixelAt(picture, 6 + 4, 5 + 1); }));
 }
+
+TEST(TwWordButtonDeathTest, AMissingNormalImageStopsTheProgram)
+{
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    TestFrame frame;
+    auto* button = new TwWordButton;
+    ASSERT_TRUE(button->Create(frame.Parent()));
+    EXPECT_DEATH(button->SetImages(wxNullBitmap, 10, 4, wxNullBitmap, wxNullBitmap), "normal.IsOk\\(\\)");
+    EXPECT_DEATH(button->SetLabelAndFont("Export", wxFont(wxFontInfo(10))), "normal_bitmap_\\[0\\].IsOk\\(\\)");
+}
