@@ -1,6 +1,5 @@
 #include "common/image_util.h"
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -158,6 +157,13 @@ wxBitmap EnsureAlphaBitmap(const wxBitmap& bitmap)
         return bitmap;
     ConvertMaskToAlpha(image);
     return wxBitmap(image);
+}
+
+wxBitmap TransparentBitmap(const wxSize& size)
+{
+    if (size.x <= 0 || size.y <= 0)
+        return wxNullBitmap;
+    return wxBitmap(TransparentImage(size.x, size.y));
 }
 
 void PasteBitmap(wxBitmap& target, const wxBitmap& piece, int x, int y)

@@ -50,6 +50,9 @@ void ConvertMaskToAlpha(wxImage& image);
 // alpha, or have no mask, come back as they are.
 wxBitmap EnsureAlphaBitmap(const wxBitmap& bitmap);
 
+// A bitmap of the given size whose every pixel is fully transparent.
+wxBitmap TransparentBitmap(const wxSize& size);
+
 // Copies the piece into the target with its top-left corner at (x, y), cut to
 // the target: colour and alpha are replaced, pixels of the piece's mask colour
 // are left out. A piece with alpha gives the target an alpha channel.

@@ -1,7 +1,5 @@
 #include "window/base/sk_histogram_ctrl.h"
 
-#include <cmath>
-
 #include <wx/dcclient.h>
 
 #include "common/image_util.h"
@@ -48,9 +46,7 @@ wxBitmap SKHistogramCtrl::RenderBar(const wxSize& size) const
         return wxNullBitmap;
     const wxRect whole(size);
     const SkHistogramPart& last = *parts_.back();
-    wxBitmap bar(size);
-    if (last.image && last.image->IsOk())
-        bar = TiledPiece(*last.image, whole);
+    wxBitmap bar = last.image && last.image->IsOk() ? TiledPiece(*last.image, whole) : TransparentBitmap(size);
 
     std::vector<double> fractions;
     for (const auto& part : parts_)

@@ -1,7 +1,5 @@
 #include "window/base/tw_word_button.h"
 
-#include <algorithm>
-
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 
@@ -91,15 +89,8 @@ wxBitmap TwWordButton::ComposeFace(const wxBitmap& left, const wxBitmap& middle,
     const int leftWidth = left.GetWidth();
     const int rightWidth = right.IsOk() ? right.GetWidth() : 0;
 
-    wxBitmap face;
-    if (left.ConvertToImage().HasAlpha()) {
-        wxImage clear(leftWidth + labelWidth + rightWidth, left.GetHeight(), true);
-        clear.SetAlpha();
-        std::fill_n(clear.GetAlpha(), clear.GetWidth() * clear.GetHeight(), 0);
-        face = wxBitmap(clear);
-    } else {
-        face = wxBitmap(leftWidth + labelWidth + rightWidth, left.GetHeight());
-    }
+    const wxSize size(leftWidth + labelWidth + rightWidth, left.GetHeight());
+    wxBitmap face = left.ConvertToImage().HasAlpha() ? TransparentBitmap(size) : wxBitmap(size);
     PasteBitmap(face, left, 0, 0);
     if (labelWidth > 0 && middle.IsOk()) {
         wxBitmap dest_center(labelWidth, middle.GetHeight());
