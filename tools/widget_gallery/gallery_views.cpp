@@ -31,9 +31,8 @@ std::function<void()> BuildDeviceSummary(wxWindow* root)
                               {"Version:", "iOS 9.1"}, {"Serial Number:", "F2LQ8XXXG5MN"}};
     int y = 70;
     for (const auto& fact : facts) {
-        auto* name = new wxStaticText(view, wxID_ANY, fact[0], wxPoint(280, y));
+        auto* name = new wxStaticText(view, wxID_ANY, fact[0], wxPoint(280, y), wxSize(115, -1));
         name->SetFont(name->GetFont().Bold());
-        name->SetSize(name->GetBestSize());
         new wxStaticText(view, wxID_ANY, fact[1], wxPoint(400, y));
         y += 28;
     }
