@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 [ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" >/dev/null
 cmake --build "$BUILD_DIR" --target update_server >/dev/null
-exec "$BUILD_DIR/tools/update_server" --port "${UPDATE_PORT:-8765}" "${1:-data/update}"
+exec "$BUILD_DIR/tools/update_server/update_server" --port "${UPDATE_PORT:-8765}" "${1:-data/update}"
