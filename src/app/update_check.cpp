@@ -1,16 +1,16 @@
 #include "app/update_check.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include <expat.h>
 #include <wx/app.h>
 #include <wx/intl.h>
-#include <wx/mstream.h>
 #include <wx/window.h>
-#include <wx/xml/xml.h>
 
 #include "app/domain_option.h"
 #include "app/product_paths.h"
@@ -22,6 +22,7 @@ namespace {
 
 constexpr size_t kVersionKeyLength = 9;
 constexpr size_t kMaxNumberDigits = 9;
+constexpr size_t kParseChunkBytes = 64 * 1024;
 
 // Splits the leading dotted number of a version text into its numbers, each
 // as a digit string without leading zeros ("0" for zero).
@@ -47,6 +48,33 @@ std::vector<std::string> ReadVersionNumbers(const wxString& version)
     while (!numbers.empty() && numbers.back() == "0")
         numbers.pop_back();
     return numbers;
+}
+
+// Reads an update file as it streams past, so that no document tree is built
+// and no depth of nesting can exhaust the stack.
+struct OfferedVersionReader {
+    std::string productName;  // UTF-8, as Expat hands out attribute values
+    std::string offered;
+    int depth = 0;            // 1 inside the root element, 2 inside one of its children
+};
+
+void XMLCALL OnElementStart(void* user, const XML_Char* /*name*/, const XML_Char** attributes)
+{
+    OfferedVersionReader* reader = static_cast<OfferedVersionReader*>(user);
+    if (++reader->depth != 2)
+        return;
+    // Attributes come as name, value, name, value, ..., null, in document order.
+    for (size_t i = 0; attributes[i] != nullptr; i += 2) {
+        if (reader->productName == attributes[i + 1] && attributes[i + 2] != nullptr) {
+            reader->offered = attributes[i + 3];
+            return;
+        }
+    }
+}
+
+void XMLCALL OnElementEnd(void* user, const XML_Char* /*name*/)
+{
+    --static_cast<OfferedVersionReader*>(user)->depth;
 }
 
 // Receives the worker's result on the user-interface thread. Created on first
@@ -123,26 +151,23 @@ int CompareVersions(const wxString& a, const wxString& b)
 
 wxString FindOfferedVersion(const std::string& document, const wxString& productName)
 {
-    if (document.empty())
+    std::unique_ptr<XML_ParserStruct, decltype(&XML_ParserFree)> parser(XML_ParserCreate(nullptr), &XML_ParserFree);
+    if (!parser)
         return wxString();
-    wxMemoryInputStream stream(document.data(), document.size());
-    wxXmlDocument xml;
-    if (!xml.Load(stream, "UTF-8") || xml.GetRoot() == nullptr)
-        return wxString();
+    OfferedVersionReader reader;
+    reader.productName = productName.utf8_string();
+    XML_SetUserData(parser.get(), &reader);
+    XML_SetElementHandler(parser.get(), &OnElementStart, &OnElementEnd);
 
-    wxString offered;
-    for (const wxXmlNode* node = xml.GetRoot()->GetChildren(); node != nullptr; node = node->GetNext()) {
-        if (node->GetType() != wxXML_ELEMENT_NODE)
-            continue;
-        for (const wxXmlAttribute* attribute = node->GetAttributes(); attribute != nullptr;
-             attribute = attribute->GetNext()) {
-            if (attribute->GetValue() == productName && attribute->GetNext() != nullptr) {
-                offered = attribute->GetNext()->GetValue();
-                break;
-            }
-        }
-    }
-    return offered;
+    size_t at = 0;
+    do {
+        const size_t chunk = std::min(document.size() - at, kParseChunkBytes);
+        const bool last = at + chunk == document.size();
+        if (XML_Parse(parser.get(), document.data() + at, static_cast<int>(chunk), last) != XML_STATUS_OK)
+            return wxString();  // a document that does not load lists nothing
+        at += chunk;
+    } while (at < document.size());
+    return wxString::FromUTF8(reader.offered);
 }
 
 wxString FetchOfferedVersion(const wxString& url, const FetchOptions& options)

@@ -136,6 +136,15 @@ TEST(UpdateFile, OfferedVersionIsTheAttributeAfterTheProductName)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FindOfferedVersion(c.document, product), c.version) << c.name;
+
+    // Nesting as deep as a few megabytes allow must not exhaust the stack.
+    const int depth = 500000;
+    std::string deep = "<u><p n=\"Corvane Handover Free\" v=\"1.0.16\"/>";
+    for (int i = 0; i < depth; ++i)
+        deep += "<a>";
+    for (int i = 0; i < depth; ++i)
+        deep += "</a>";
+    EXPECT_EQ(FindOfferedVersion(deep + "</u>", product), "1.0.16");
 }
 
 TEST_F(UpdateCheckTest, MessagesNameTheOfferedOrTheOwnVersion)
