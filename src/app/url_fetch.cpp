@@ -101,11 +101,11 @@ FetchResult FetchUrl(const wxString& url, const FetchOptions& options)
     std::string body;
     BodySink sink{&body, options.maxBytes};
     char errorText[CURL_ERROR_SIZE] = {};
-    const wxScopedCharBuffer address = url.utf8_str();
-    const wxScopedCharBuffer userAgent = (GetProductDisplayName() + "/" + GetProductVersion()).utf8_str();
+    const std::string address = url.utf8_string();
+    const std::string userAgent = (GetProductDisplayName() + "/" + GetProductVersion()).utf8_string();
     CURL* handle = curl.get();
 
-    curl_easy_setopt(handle, CURLOPT_URL, address.data());
+    curl_easy_setopt(handle, CURLOPT_URL, address.c_str());
     // Redirects are followed, but never away from http and https.
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -120,7 +120,7 @@ FetchResult FetchUrl(const wxString& url, const FetchOptions& options)
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &AppendToBody);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent.data());
+    curl_easy_setopt(handle, CURLOPT_USERAGENT, userAgent.c_str());
 
     const CURLcode code = curl_easy_perform(handle);
     curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &result.httpStatus);
