@@ -60,7 +60,7 @@ void WaitForResult(const CheckResult& result)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (!result.arrived && std::chrono::steady_clock::now() < deadline) {
-        wxTheApp->ProcessPendingEvents();
+        wxApp::GetInstance()->ProcessPendingEvents();
         if (!result.arrived)
             wxMilliSleep(5);
     }
