@@ -9,12 +9,16 @@
 #include <wx/fs_arc.h>
 #include <wx/image.h>
 #include <wx/log.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 
 #include "app/crash_report.h"
 #include "app/face_options.h"
 #include "app/product_paths.h"
+#include "app/update_check.h"
+#include "device/thread_events.h"
+#include "window/update_result.h"
 
 TransferApp::TransferApp()
 {
@@ -52,6 +56,15 @@ bool TransferApp::OnInit()
     // The main window arrives with the window issues; a plain frame holds its place.
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, GetMainWindowTitle());
     Register(0, frame);
+    // Until the tool bar's Help menu exists, a plain menu bar starts the update check.
+    wxMenu* help = new wxMenu;
+    const int checkForUpdateId = wxWindow::NewControlId();
+    help->Append(checkForUpdateId, _("Check for Update"));
+    wxMenuBar* menuBar = new wxMenuBar;
+    menuBar->Append(help, _("Help"));
+    frame->SetMenuBar(menuBar);
+    frame->Bind(wxEVT_MENU, [](wxCommandEvent&) { CheckForUpdate(); }, checkForUpdateId);
+    frame->Bind(EVT_UPDATE_RESULT, [frame](wxCommandEvent& event) { ShowUpdateResult(frame, event.GetString()); });
     frame->Show();
     return true;
 }

@@ -46,7 +46,7 @@ TEST(DemoDetection, FillsEveryListAndRecordKind)
     DoneRecorder done;
     SetDetectDoneReceiver(&done);
     RunDetection(nullptr);
-    wxTheApp->ProcessPendingEvents();
+    wxApp::GetInstance()->ProcessPendingEvents();
     SetDetectDoneReceiver(nullptr);
 
     EXPECT_EQ(done.count, 1);

@@ -51,7 +51,7 @@ public:
         return n;
     }
     // Delivers what the worker queued, as the event loop would.
-    void DeliverQueued() { wxTheApp->ProcessPendingEvents(); }
+    void DeliverQueued() { wxApp::GetInstance()->ProcessPendingEvents(); }
     const Entry* Done() const
     {
         for (const Entry& e : entries)
