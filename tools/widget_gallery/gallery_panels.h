@@ -20,7 +20,7 @@ private:
     wxBitmap tiled_;
 };
 
-// A panel that paints with a function (a dialog's picture, message bubbles).
+// A panel that paints with a function (a dialog's picture).
 class PaintedPanel : public wxPanel {
 public:
     using Painter = std::function<void(wxDC&)>;

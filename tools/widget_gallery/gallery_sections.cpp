@@ -159,7 +159,7 @@ std::vector<GallerySection> GallerySections()
         {"device_summary", wxSize(640, 360), BuildDeviceSummary},
         {"pictures", wxSize(1040, 260), BuildPictures},
         {"about", wxSize(420, 280), BuildAbout},
-        {"messages", wxSize(420, 330), BuildMessages},
+        {"messages", wxSize(1126, 1000), BuildMessages},
         {"getting_started", wxSize(620, 500), BuildGettingStarted},
     };
 }

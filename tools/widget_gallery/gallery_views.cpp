@@ -1,8 +1,9 @@
 #include "gallery_views.h"
 
-#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
-#include <vector>
 
 #include <wx/button.h>
 #include <wx/dc.h>
@@ -20,6 +21,7 @@
 #include "window/base/msw/tw_static_text.h"
 #include "window/base/sk_histogram_ctrl.h"
 #include "window/base/tw_bitmap_button.h"
+#include "window/client/tw_kind_message_window.h"
 
 // The device summary: picture, a few facts, the storage bar and its legend.
 std::function<void()> BuildDeviceSummary(wxWindow* root)
@@ -154,56 +156,56 @@ std::function<void()> BuildAbout(wxWindow* root)
 
 namespace {
 
-struct Bubble {
-    bool sent;
-    wxString header;
-    std::vector<wxString> lines;
-};
-
-void DrawBubbles(wxDC& dc, const std::vector<Bubble>& bubbles)
+// The demo iPhone's conversations, read straight from the device library (no
+// detection, so nothing is written to the user's folders). They live until
+// the gallery ends, like the windows that show them.
+const HandoverConversation* DemoConversations()
 {
-    static const wxBitmap images[2][3] = {
-        {GetThemeBitmap("image/content/message/incoming_top.png"),
-         GetThemeBitmap("image/content/message/incoming_center.png"),
-         GetThemeBitmap("image/content/message/incoming_bottom.png")},
-        {GetThemeBitmap("image/content/message/outgoing_top.png"),
-         GetThemeBitmap("image/content/message/outgoing_center.png"),
-         GetThemeBitmap("image/content/message/outgoing_bottom.png")}};
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-    const int lineHeight = dc.GetTextExtent("Ag").y;
-    int y = 20;
-    for (const Bubble& bubble : bubbles) {
-        const wxBitmap* parts = images[bubble.sent ? 1 : 0];
-        const int x = bubble.sent ? 120 : 2;
-        const int inset = bubble.sent ? 10 : 22;
-        dc.DrawBitmap(parts[0], x, y, true);
-        dc.DrawText(bubble.header, x + inset, y + 2);
-        const int centerY = y + parts[0].GetHeight();
-        const int centerHeight = 10 + static_cast<int>(bubble.lines.size()) * (lineHeight + 6);
-        for (int filled = 0; filled < centerHeight; filled += parts[1].GetHeight()) {
-            const int rows = std::min(parts[1].GetHeight(), centerHeight - filled);
-            dc.DrawBitmap(parts[1].GetSubBitmap(wxRect(0, 0, parts[1].GetWidth(), rows)), x, centerY + filled, true);
-        }
-        for (size_t k = 0; k < bubble.lines.size(); ++k)
-            dc.DrawText(bubble.lines[k], x + inset, centerY + 10 + static_cast<int>(k) * (lineHeight + 6));
-        dc.DrawBitmap(parts[2], x, centerY + centerHeight, false);
-        y = centerY + centerHeight + parts[2].GetHeight() + 20;
-    }
+    static HandoverConversation* conversations = [] {
+        setenv("HANDOVER_DEVICES", HANDOVER_STAGE_DIR "/demo-devices/iphone", 1);
+        PodDeviceService* devices = CreatePodDeviceService();
+        plist_t list = devices->ListDevices();
+        plist_t first = list != nullptr ? plist_array_get_item(list, 0) : nullptr;
+        plist_t value = first != nullptr ? plist_dict_get_item(first, "value") : nullptr;
+        char* id = nullptr;
+        if (value != nullptr)
+            plist_get_string_val(value, &id);
+        HandoverService* content = CreateHandoverService();
+        int count = 0;
+        HandoverConversation* found = id != nullptr ? content->GetMessages(nullptr, id, &count, nullptr) : nullptr;
+        if (found == nullptr)
+            std::fprintf(stderr, "no demo conversations below %s\n", HANDOVER_STAGE_DIR "/demo-devices/iphone");
+        std::free(id);
+        plist_free(list);
+        FreePodDeviceService(devices);
+        return found;
+    }();
+    return conversations;
+}
+
+const HandoverConversation* DemoConversation(const char* phoneNumber)
+{
+    for (const HandoverConversation* c = DemoConversations(); c != nullptr; c = c->next)
+        if (std::strcmp(c->phoneNumber, phoneNumber) == 0)
+            return c;
+    return nullptr;
 }
 
 } // namespace
 
-// A conversation drawn the way the message view lays it out.
+// The message window on three demo conversations: the longest (Chinese and a
+// long story), the multi-line shopping list and the one with markup, an empty
+// message and an emoji.
 std::function<void()> BuildMessages(wxWindow* root)
 {
-    const std::vector<Bubble> bubbles = {
-        {false, "2015-10-21 18:02:11", {"Are you still coming over", "tonight?"}},
-        {true, "2015-10-21 18:05:40", {"Yes! I will bring the photos", "from the trip, about seven."}},
-        {false, "2015-10-21 18:06:02", {"Great, see you then."}},
-    };
-    new PaintedPanel(root, wxPoint(0, 0), root->GetClientSize(), [bubbles](wxDC& dc) { DrawBubbles(dc, bubbles); });
+    const char* phones[] = {"+86 138 5550 0105", "+1 415 555 0101", "+353 85 555 0113"};
+    const int height = root->GetClientSize().y;
+    int x = 0;
+    for (const char* phone : phones) {
+        auto* window = new TwKindMessageWindow(root, wxPoint(x, 0), wxSize(370, height));
+        window->ShowConversation(DemoConversation(phone));
+        x += 370 + 8;
+    }
     return [] {};
 }
 
