@@ -1,0 +1,74 @@
+#include "content/public_list_view_copy.h"
+
+#include <numeric>
+
+PublicListViewCopy publicListViewCopy;
+
+namespace {
+
+// Position of a filter's column among the media list's searched columns
+// (Title, Genres, Artists, Albums).
+int SearchedPositionOf(FilterColumn column)
+{
+    switch (column) {
+    case FilterColumn::Genre:
+        return 1;
+    case FilterColumn::Artist:
+        return 2;
+    case FilterColumn::Album:
+        return 3;
+    }
+    return -1;
+}
+
+} // namespace
+
+void PublicListViewCopy::Assign(ContentList list, const wxString& iconPath, std::vector<ContentRow> rows)
+{
+    list_ = list;
+    iconPath_ = iconPath;
+    items_ = std::vector<PublicListViewCopyItem>();  // gives back the memory of a larger list
+    items_.reserve(rows.size());
+    for (ContentRow& row : rows) {
+        PublicListViewCopyItem item;
+        static_cast<ContentRow&>(item) = std::move(row);
+        items_.push_back(std::move(item));
+    }
+
+    const std::vector<int>& columns = SearchedColumns(list);
+    index_.Reset(static_cast<int>(columns.size()));
+    index_.Reserve(items_.size(), 16 * columns.size());
+    for (const PublicListViewCopyItem& item : items_) {
+        for (int column : columns)
+            index_.AddText(item.texts[column]);
+    }
+}
+
+void PublicListViewCopy::Clear()
+{
+    list_ = ContentList::Media;
+    iconPath_.clear();
+    items_ = std::vector<PublicListViewCopyItem>();
+    index_.Reset(0);
+}
+
+std::vector<size_t> PublicListViewCopy::AllRows() const
+{
+    std::vector<size_t> rows(items_.size());
+    std::iota(rows.begin(), rows.end(), size_t{0});
+    return rows;
+}
+
+std::vector<size_t> PublicListViewCopy::Search(const wxString& text) const
+{
+    if (text.empty())
+        return AllRows();
+    return index_.RowsContaining(text);
+}
+
+std::vector<size_t> PublicListViewCopy::MatchFilter(FilterColumn column, const wxString& value) const
+{
+    if (list_ != ContentList::Media)
+        return std::vector<size_t>();
+    return index_.RowsWhereColumnIs(SearchedPositionOf(column), value);
+}
