@@ -27,13 +27,7 @@ void PublicListViewCopy::Assign(ContentList list, const wxString& iconPath, std:
 {
     list_ = list;
     iconPath_ = iconPath;
-    items_ = std::vector<PublicListViewCopyItem>();  // gives back the memory of a larger list
-    items_.reserve(rows.size());
-    for (ContentRow& row : rows) {
-        PublicListViewCopyItem item;
-        static_cast<ContentRow&>(item) = std::move(row);
-        items_.push_back(std::move(item));
-    }
+    items_ = std::move(rows);
 
     const std::vector<int>& columns = SearchedColumns(list);
     index_.Reset(static_cast<int>(columns.size()));

@@ -13,12 +13,10 @@
 #include "content/content_row.h"
 #include "content/search_index.h"
 
-// One copied row: its cells and record values, and its check box as it was
+// One copied row: its cells, its record values and its check box as it was
 // when the copy was taken (unchecked, since copies are taken right after a
 // load). Rows rebuilt from a copy come back with that state.
-struct PublicListViewCopyItem : ContentRow {
-    bool checked = false;
-};
+using PublicListViewCopyItem = ContentRow;
 
 enum class FilterColumn {
     Genre,   // filter list 301, media column 5
@@ -28,8 +26,9 @@ enum class FilterColumn {
 
 class PublicListViewCopy {
 public:
-    // Replaces the copies by the rows just loaded into a list; iconPath is
-    // the theme image of their type icon (TypeIconPath of the loaded kind).
+    // Replaces the copies by the rows just loaded into a list (taken over,
+    // not copied); iconPath is the theme image of their type icon
+    // (TypeIconPath of the loaded kind).
     void Assign(ContentList list, const wxString& iconPath, std::vector<ContentRow> rows);
     void Clear();
 

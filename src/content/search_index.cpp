@@ -27,8 +27,10 @@ std::wstring SearchIndex::Fold(const wxString& text)
 
 void SearchIndex::AddText(const wxString& text)
 {
-    starts_.push_back(text_.size());
-    text_ += Fold(text);
+    const size_t start = text_.size();
+    starts_.push_back(start);
+    AppendLowerForSearch(text, text_);
+    std::replace(text_.begin() + static_cast<std::ptrdiff_t>(start), text_.end(), kSeparator, L'\uFFFD');
     text_ += kSeparator;
 }
 

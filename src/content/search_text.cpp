@@ -21,11 +21,13 @@ locale_t CaseLocale()
 
 } // namespace
 
-std::wstring LowerForSearch(const wxString& text)
+void AppendLowerForSearch(const wxString& text, std::wstring& out)
 {
-    std::wstring lowered = text.ToStdWstring();
+    const wchar_t* chars = text.wc_str();
+    const size_t length = text.length();
     const locale_t locale = CaseLocale();
-    for (wchar_t& c : lowered) {
+    for (size_t i = 0; i < length; ++i) {
+        wchar_t c = chars[i];
         // ASCII is the common case and needs no table lookup.
         if (c < 0x80) {
             if (c >= L'A' && c <= L'Z')
@@ -35,6 +37,14 @@ std::wstring LowerForSearch(const wxString& text)
         } else {
             c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
         }
+        out.push_back(c);
     }
+}
+
+std::wstring LowerForSearch(const wxString& text)
+{
+    std::wstring lowered;
+    lowered.reserve(text.length());
+    AppendLowerForSearch(text, lowered);
     return lowered;
 }

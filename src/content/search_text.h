@@ -8,3 +8,6 @@
 #include <wx/string.h>
 
 std::wstring LowerForSearch(const wxString& text);
+
+// Appends the lower-cased text to out, without a temporary string.
+void AppendLowerForSearch(const wxString& text, std::wstring& out);

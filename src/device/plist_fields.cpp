@@ -20,7 +20,12 @@ wxString DictString(plist_t dict, const char* key)
     const char* text = plist_get_string_ptr(item, &length);
     if (text == nullptr || length == 0)
         return wxString();
-    return wxString::FromUTF8(text, static_cast<size_t>(length));
+    // Most texts are plain ASCII, which needs no decoding.
+    for (std::uint64_t i = 0; i < length; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80)
+            return wxString::FromUTF8(text, static_cast<size_t>(length));
+    }
+    return wxString::FromAscii(text, static_cast<size_t>(length));
 }
 
 bool DictHasString(plist_t dict, const char* key)
