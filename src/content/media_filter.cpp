@@ -4,30 +4,13 @@
 
 #include <wx/intl.h>
 
-namespace {
-
-int TextIndexOf(FilterColumn column)
-{
-    switch (column) {
-    case FilterColumn::Genre:
-        return 3;
-    case FilterColumn::Artist:
-        return 4;
-    case FilterColumn::Album:
-        return 5;
-    }
-    return 3;
-}
-
-} // namespace
-
 std::vector<wxString> BuildFilterRows(const PublicListViewCopy& copy, FilterColumn column)
 {
     std::vector<wxString> rows;
     rows.push_back(_("(All)"));
     if (copy.List() != ContentList::Media)
         return rows;
-    const int text = TextIndexOf(column);
+    const int text = MediaTextOf(column);
     std::unordered_set<wxString> seen;
     for (size_t i = 0; i < copy.Count(); ++i) {
         const wxString& value = copy.Item(i).texts[text];

@@ -1,27 +1,22 @@
 #include "content/public_list_view_copy.h"
 
+#include <algorithm>
 #include <numeric>
 
 PublicListViewCopy publicListViewCopy;
 
-namespace {
-
-// Position of a filter's column among the media list's searched columns
-// (Title, Genres, Artists, Albums).
-int SearchedPositionOf(FilterColumn column)
+int MediaTextOf(FilterColumn column)
 {
     switch (column) {
     case FilterColumn::Genre:
-        return 1;
-    case FilterColumn::Artist:
-        return 2;
-    case FilterColumn::Album:
         return 3;
+    case FilterColumn::Artist:
+        return 4;
+    case FilterColumn::Album:
+        return 5;
     }
-    return -1;
+    return 3;
 }
-
-} // namespace
 
 void PublicListViewCopy::Assign(ContentList list, const wxString& iconPath, std::vector<ContentRow> rows)
 {
@@ -64,5 +59,8 @@ std::vector<size_t> PublicListViewCopy::MatchFilter(FilterColumn column, const w
 {
     if (list_ != ContentList::Media)
         return std::vector<size_t>();
-    return index_.RowsWhereColumnIs(SearchedPositionOf(column), value);
+    // The index holds the searched columns only; the filter columns are among them.
+    const std::vector<int>& searched = SearchedColumns(ContentList::Media);
+    const auto position = std::find(searched.begin(), searched.end(), MediaTextOf(column));
+    return index_.RowsWhereColumnIs(static_cast<int>(position - searched.begin()), value);
 }

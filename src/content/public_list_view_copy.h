@@ -24,6 +24,10 @@ enum class FilterColumn {
     Album,   // filter list 303, media column 7
 };
 
+// The index in ContentRow::texts of a filter's media column (Genres 3,
+// Artists 4, Albums 5).
+int MediaTextOf(FilterColumn column);
+
 class PublicListViewCopy {
 public:
     // Replaces the copies by the rows just loaded into a list (taken over,

@@ -15,6 +15,20 @@ ContentRow BookmarkRow(HandoverBookmark* node, const HandoverBookmark* parent)
     return row;
 }
 
+// One row per record from the head along the next links; fill sets the texts.
+template <typename Record, typename Fill>
+std::vector<ContentRow> RowsOfLinkedList(Record* head, Fill fill)
+{
+    std::vector<ContentRow> rows;
+    for (Record* record = head; record != nullptr; record = record->next) {
+        ContentRow row;
+        fill(*record, row);
+        row.rowRecord = record;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 } // namespace
 
 std::vector<ContentRow> BuildContactRows(const std::vector<HandoverContact*>& sortedContacts)
@@ -38,29 +52,19 @@ std::vector<ContentRow> BuildContactRows(const std::vector<HandoverContact*>& so
 
 std::vector<ContentRow> BuildConversationRows(HandoverConversation* head)
 {
-    std::vector<ContentRow> rows;
-    for (HandoverConversation* conversation = head; conversation != nullptr; conversation = conversation->next) {
-        ContentRow row;
-        row.texts[0] = Utf8ToString(conversation->name);
-        row.texts[1] = Utf8ToString(conversation->phoneNumber);
-        row.rowRecord = conversation;
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return RowsOfLinkedList(head, [](const HandoverConversation& conversation, ContentRow& row) {
+        row.texts[0] = Utf8ToString(conversation.name);
+        row.texts[1] = Utf8ToString(conversation.phoneNumber);
+    });
 }
 
 std::vector<ContentRow> BuildNoteRows(HandoverNote* head)
 {
-    std::vector<ContentRow> rows;
-    for (HandoverNote* note = head; note != nullptr; note = note->next) {
-        ContentRow row;
-        row.texts[0] = Utf8ToString(note->title);
-        row.texts[1] = Utf8ToString(note->content);
-        row.texts[2] = Utf8ToString(note->contentType);
-        row.rowRecord = note;
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return RowsOfLinkedList(head, [](const HandoverNote& note, ContentRow& row) {
+        row.texts[0] = Utf8ToString(note.title);
+        row.texts[1] = Utf8ToString(note.content);
+        row.texts[2] = Utf8ToString(note.contentType);
+    });
 }
 
 std::vector<ContentRow> BuildBookmarkRows(HandoverBookmark* root)
