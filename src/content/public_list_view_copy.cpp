@@ -55,6 +55,15 @@ std::vector<size_t> PublicListViewCopy::Search(const wxString& text) const
     return index_.RowsContaining(text);
 }
 
+bool PublicListViewCopy::SearchSubView(int subViewIndex, const wxString& text, std::vector<size_t>& rows) const
+{
+    ContentList shown = ContentList::Media;
+    if (!SearchedListOfSubView(subViewIndex, shown) || shown != list_)
+        return false;
+    rows = Search(text);
+    return true;
+}
+
 std::vector<size_t> PublicListViewCopy::MatchFilter(FilterColumn column, const wxString& value) const
 {
     if (list_ != ContentList::Media)

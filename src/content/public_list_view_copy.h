@@ -48,6 +48,11 @@ public:
     // the text in any case, in order; an empty text gives every copy.
     std::vector<size_t> Search(const wxString& text) const;
 
+    // The search of the tool bar's box for the content view's shown sub-view
+    // (SearchedListOfSubView): false, and nothing to do, for a picture view or
+    // when the copies belong to another list; else rows := Search(text).
+    bool SearchSubView(int subViewIndex, const wxString& text, std::vector<size_t>& rows) const;
+
     // Media copies whose genre, artist or album equals the value in any case,
     // in order. Nothing when the copies are not media rows.
     std::vector<size_t> MatchFilter(FilterColumn column, const wxString& value) const;

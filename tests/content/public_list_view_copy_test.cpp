@@ -138,6 +138,20 @@ TEST(PublicListViewCopy, OnlyTheListSubViewsHaveASearch)
     }
 }
 
+TEST(PublicListViewCopy, SubViewSearchActsOnlyOnTheListOfTheCopies)
+{
+    PublicListViewCopy copy;
+    copy.Assign(ContentList::Media, "", SampleSongs());
+    std::vector<size_t> rows = {99};
+    for (int pictureView : {1, 2, 3, 4}) {
+        EXPECT_FALSE(copy.SearchSubView(pictureView, "beat", rows));
+        EXPECT_EQ(rows, std::vector<size_t>{99});
+    }
+    EXPECT_FALSE(copy.SearchSubView(5, "beat", rows));  // contacts shown, songs copied
+    ASSERT_TRUE(copy.SearchSubView(0, "beat", rows));
+    EXPECT_EQ(rows, std::vector<size_t>{1});
+}
+
 TEST(PublicListViewCopy, ANulInADeviceTextDoesNotSplitItsColumn)
 {
     ContentRow row;
