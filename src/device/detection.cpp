@@ -16,6 +16,7 @@
 #include "device/device_id.h"
 #include "device/device_services.h"
 #include "device/device_table.h"
+#include "device/plist_fields.h"
 #include "device/sync_objects.h"
 #include "device/thread_events.h"
 
@@ -41,28 +42,6 @@ struct PlistHolder {
             plist_free(node);
     }
 };
-
-// A string value of a dict, or empty; libplist's copy is released with free().
-wxString DictString(plist_t dict, const char* key)
-{
-    if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT)
-        return wxString();
-    plist_t item = plist_dict_get_item(dict, key);
-    if (item == nullptr || plist_get_node_type(item) != PLIST_STRING)
-        return wxString();
-    char* raw = nullptr;
-    plist_get_string_val(item, &raw);
-    std::unique_ptr<char, decltype(&std::free)> holder(raw, &std::free);
-    return Utf8ToString(raw);
-}
-
-bool DictHasString(plist_t dict, const char* key)
-{
-    if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT)
-        return false;
-    plist_t item = plist_dict_get_item(dict, key);
-    return item != nullptr && plist_get_node_type(item) == PLIST_STRING;
-}
 
 void QueueProgress(wxEvtHandler* handler, int step, const wxString& deviceName)
 {
