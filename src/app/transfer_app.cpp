@@ -5,7 +5,6 @@
 #include <wx/datetime.h>
 #include <wx/debugrpt.h>
 #include <wx/filesys.h>
-#include <wx/frame.h>
 #include <wx/fs_arc.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -15,23 +14,11 @@
 #include "app/crash_report.h"
 #include "app/face_options.h"
 #include "app/product_paths.h"
+#include "window/transfer_frame.h"
 
 TransferApp::TransferApp()
 {
-    for (wxWindow*& slot : registry_)
-        slot = nullptr;
     wxHandleFatalExceptions(true);
-}
-
-wxWindow* TransferApp::GetRegistered(int slot) const
-{
-    return slot >= 0 && slot < kRegistrySize ? registry_[slot] : nullptr;
-}
-
-void TransferApp::Register(int slot, wxWindow* window)
-{
-    if (slot >= 0 && slot < kRegistrySize)
-        registry_[slot] = window;
 }
 
 bool TransferApp::OnInit()
@@ -49,9 +36,8 @@ bool TransferApp::OnInit()
     LoadFaceOptions(GetInstallDir() + "/Themes/face.xml");
     wxLog::SetLogLevel(wxLOG_FatalError);
 
-    // The main window arrives with the window issues; a plain frame holds its place.
-    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, GetMainWindowTitle());
-    Register(0, frame);
+    TransferFrame* frame = new TransferFrame(GetMainWindowTitle());
+    Register(kMainFrameSlot, frame);
     frame->Show();
     return true;
 }
