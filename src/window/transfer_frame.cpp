@@ -1,5 +1,6 @@
 #include "window/transfer_frame.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -133,6 +134,18 @@ void TransferFrame::RelabelTitleBar()
     titleText_->SetLabel(GetMainWindowTitle());
 }
 
+void TransferFrame::FitToTexts()
+{
+    // Longer texts may need a larger minimum; the frame grows to it.
+    client_->FitPanes();
+    GetSizer()->SetSizeHints(this);
+    const wxSize minimum = GetMinSize();
+    const wxSize size = GetSize();
+    if (size.x < minimum.x || size.y < minimum.y)
+        SetSize(wxSize(std::max(size.x, minimum.x), std::max(size.y, minimum.y)));
+    Layout();
+}
+
 void TransferFrame::OnIdle(wxIdleEvent& event)
 {
     event.Skip();
@@ -175,6 +188,7 @@ void TransferFrame::OnLanguageChanged(wxCommandEvent& event)
         noDeviceView->Refresh();
         noDeviceView->Update();
     }
+    FitToTexts();
     RelabelTitleBar();
     titleBar_->Refresh();
     // The device summary and the content view relabel themselves here once

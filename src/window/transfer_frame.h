@@ -34,6 +34,7 @@ private:
     void AddBorderPieces();
     void AddTitleBar();
     void RelabelTitleBar();
+    void FitToTexts();
 
     void OnIdle(wxIdleEvent& event);
     void OnClose(wxCloseEvent& event);

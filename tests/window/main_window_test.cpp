@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,7 +86,18 @@ void SaveShot(wxWindow* window, const char* name)
     const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
     if (folder == nullptr)
         return;
-    window->Update();
+    // The frame does not repaint its children on Refresh, so each is asked.
+    std::function<void(wxWindow*)> repaint = [&](wxWindow* w) {
+        w->Refresh();
+        w->Update();
+        for (wxWindow* child : w->GetChildren())
+            repaint(child);
+    };
+    // A picture for a person, not a condition: give the X server a moment to
+    // apply a resize and the theme's transitions to end, then repaint.
+    WaitFor([] { return false; }, 500);
+    for (wxWindow* child : window->GetChildren())
+        repaint(child);
     PumpPendingEvents();
     CaptureClientArea(window).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
 }

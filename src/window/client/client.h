@@ -12,6 +12,12 @@ public:
     // Builds both panes and registers them.
     Client(wxWindow* parent, const wxPoint& position = wxDefaultPosition, const wxSize& size = wxDefaultSize);
 
+    // Widens the navigation pane when its selector and button do not fit, and
+    // raises the minimum size so that the getting-started page fits beside it
+    // (at construction and after a language change). Never narrows anything
+    // below 200 pixels for the pane and 800 x 450 for the whole.
+    void FitPanes();
+
     LeftPane* GetLeftPane() const { return leftPane_; }
     RightPane* GetRightPane() const { return rightPane_; }
 

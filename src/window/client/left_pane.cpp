@@ -80,6 +80,14 @@ void LeftPane::BuildImageList()
     navigationTree_->AssignImageList(images);
 }
 
+int LeftPane::GetFittingWidth() const
+{
+    if (refreshButton_ == nullptr)
+        return 0;
+    const int nameWidth = deviceSelector_->GetTextExtent(wxString('n', 14)).x;
+    return 2 + deviceSelector_->GetSizeFromTextSize(nameWidth).x + 5 + refreshButton_->GetBestSize().x;
+}
+
 wxTreeItemId LeftPane::GetCategoryNode(int index) const
 {
     return index >= 0 && index < kCategoryCount ? categoryNodes_[index] : wxTreeItemId();

@@ -43,6 +43,10 @@ public:
     // Starts a detection (the Refresh button, and the frame's first idle moment).
     void DetectDevices();
 
+    // The width at which the selector shows a device name of common length
+    // beside the Refresh button in the current language.
+    int GetFittingWidth() const;
+
     wxComboBox* GetDeviceSelector() const { return deviceSelector_; }
     wxButton* GetRefreshButton() const { return refreshButton_; }
     wxTreeCtrl* GetNavigationTree() const { return navigationTree_; }

@@ -1,5 +1,8 @@
 #include "window/client/no_device_view.h"
 
+#include <algorithm>
+
+#include <wx/arrstr.h>
 #include <wx/font.h>
 #include <wx/intl.h>
 #include <wx/sizer.h>
@@ -48,5 +51,15 @@ void NoDeviceView::UpdateTexts()
                            " 1. Please install iTunes!\n"
                            " 2. Please make sure the device is connected to your computer!\n"
                            " 3. Please restart the program to try again!\n"));
+    // GTK's labels wrap and then report less width than their lines need;
+    // these lines are meant to stay whole, so each label asks for its widest.
+    for (wxStaticText* label : {titleLabel_, helpLabel_}) {
+        int width = 0;
+        for (const wxString& line : wxSplit(label->GetLabel(), '\n', '\0'))
+            width = std::max(width, label->GetTextExtent(line).x);
+        label->SetMinSize(wxSize(width, -1));
+        label->InvalidateBestSize();
+    }
+    InvalidateBestSize();
     Layout();
 }
