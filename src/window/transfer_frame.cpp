@@ -7,7 +7,6 @@
 #include <wx/gbsizer.h>
 #include <wx/icon.h>
 #include <wx/settings.h>
-#include <wx/stattext.h>
 
 #include "app/app_registry.h"
 #include "app/language.h"
@@ -18,11 +17,12 @@
 #include "window/client/client.h"
 #include "window/client/left_pane.h"
 #include "window/client/no_device_view.h"
-#include "window/skinned_panel.h"
+#include "window/base/sk_border.h"
+#include "window/base/sk_title_bar.h"
 #include "window/status_bar.h"
 #include "window/tool_bar.h"
 
-wxBEGIN_EVENT_TABLE(TransferFrame, wxFrame)
+wxBEGIN_EVENT_TABLE(TransferFrame, SKResizableFrameBase)
     EVT_CLOSE(TransferFrame::OnClose)
     EVT_COMMAND(wxID_ANY, EVT_LANGUAGE_CHANGED, TransferFrame::OnLanguageChanged)
 wxEND_EVENT_TABLE()
@@ -35,8 +35,10 @@ constexpr int kStatusBarHeight = 30;
 } // namespace
 
 TransferFrame::TransferFrame(const wxString& title, const wxPoint& position, const wxSize& size)
-    : wxFrame(nullptr, wxID_ANY, title, position, size, wxBORDER_NONE | wxFRAME_SHAPED)
+    : SKResizableFrameBase(8.0, false)
 {
+    Create(title, position, size);
+
     // Every text below is built in the saved language.
     const int languageCode = ReadLanguage();
     InstallLocale(languageCode);
@@ -109,29 +111,27 @@ void TransferFrame::AddBorderPieces()
     };
     auto* grid = static_cast<wxGridBagSizer*>(GetSizer());
     for (const Piece& piece : kPieces) {
-        auto* border = new SkinnedPanel;
-        border->CreatePanel(this, wxID_ANY, wxDefaultPosition, piece.size, wxTAB_TRAVERSAL | wxBORDER_NONE,
-                            LoadThemeBitmap(piece.image));
+        auto* border = new SKBorder(piece.kind, this, wxDefaultPosition, piece.size);
+        border->SetBackgroundBitmap(GetThemeBitmap(piece.image));
+        border->Attach(this);
         grid->Add(border, wxGBPosition(piece.row, piece.column), wxGBSpan(1, 1), wxEXPAND);
     }
 }
 
 void TransferFrame::AddTitleBar()
 {
-    auto* bar = new SkinnedPanel;
-    bar->CreatePanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxBORDER_NONE,
-                     LoadThemeBitmap("image/title/title_bg.png"));
-    titleText_ = new wxStaticText(bar, wxID_ANY, GetTitle(), wxPoint(5, 2));
-    titleBar_ = bar;
+    // The fourteen pictures of image/title/ and margins of 5 on every side.
+    titleBar_ = SKTitleBar::CreateFromTheme(this, GetTitle());
     RelabelTitleBar();
-    static_cast<wxGridBagSizer*>(GetSizer())->Add(bar, wxGBPosition(1, 1), wxGBSpan(1, 1), wxEXPAND);
+    titleBar_->Attach(this);
+    static_cast<wxGridBagSizer*>(GetSizer())->Add(titleBar_, wxGBPosition(1, 1), wxGBSpan(1, 1), wxEXPAND);
     RegisterWindow(kTitleBarSlot, titleBar_);
 }
 
 void TransferFrame::RelabelTitleBar()
 {
-    titleText_->SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold());
-    titleText_->SetLabel(GetMainWindowTitle());
+    titleBar_->SetTitleFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold());
+    titleBar_->SetTitleLabel(GetMainWindowTitle());
 }
 
 void TransferFrame::FitToTexts()

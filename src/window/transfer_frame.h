@@ -8,14 +8,14 @@
 // The toolkit owns every child window; the frame registers its parts in the
 // application registry and takes them out again when it is destroyed.
 
-#include <wx/frame.h>
+#include "window/base/sk_resizable_frame_base.h"
 
 class Client;
 class StatusBar;
 class ToolBar;
-class wxStaticText;
+class SKTitleBar;
 
-class TransferFrame : public wxFrame {
+class TransferFrame : public SKResizableFrameBase {
 public:
     TransferFrame(const wxString& title, const wxPoint& position = wxDefaultPosition,
                   const wxSize& size = wxDefaultSize);
@@ -28,7 +28,7 @@ public:
     ToolBar* GetToolBarPanel() const { return toolBar_; }
     Client* GetClient() const { return client_; }
     StatusBar* GetStatusBarPanel() const { return statusBar_; }
-    wxWindow* GetTitleBar() const { return titleBar_; }
+    SKTitleBar* GetTitleBar() const { return titleBar_; }
 
 private:
     void AddBorderPieces();
@@ -41,8 +41,7 @@ private:
     void OnLanguageChanged(wxCommandEvent& event);
 
     bool detectionStarted_ = false;
-    wxWindow* titleBar_ = nullptr;
-    wxStaticText* titleText_ = nullptr;
+    SKTitleBar* titleBar_ = nullptr;
     ToolBar* toolBar_ = nullptr;
     Client* client_ = nullptr;
     StatusBar* statusBar_ = nullptr;

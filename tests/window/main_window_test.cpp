@@ -23,6 +23,7 @@
 #include "device/thread_events.h"
 #include "support/gui_test.h"
 #include "support/temp_home.h"
+#include "window/base/sk_title_bar.h"
 #include "window/client/client.h"
 #include "window/client/left_pane.h"
 #include "window/client/navigation_tree_ctrl_data.h"
@@ -433,6 +434,11 @@ TEST_F(MainWindowTest, ResizingGrowsOnlyTheClientAndStopsAtTheFittedSize)
     EXPECT_TRUE(WaitFor([&] { return std::abs(leftPane->GetSize().x - (leftBefore + 60)) <= 1; }))
         << leftPane->GetSize().x << " from " << leftBefore;
 
+    // Neither the chrome's own resizing nor the toolkit's goes below the fitted size.
+    const wxRect before = frame->GetRect();
+    frame->SetFrameRect(before.GetPosition(), fitted - wxSize(1, 0));
+    frame->SetFrameRect(before.GetPosition(), fitted - wxSize(0, 1));
+    EXPECT_EQ(frame->GetRect(), before);
     frame->SetSize(wxSize(300, 200));
     PumpPendingEvents();
     EXPECT_GE(frame->GetSize().x, fitted.x);
