@@ -5,7 +5,8 @@
 // devices found, rebuilds the tree for the device picked and has the right
 // pane show the view of the node selected.
 //
-// Owns its background bitmap; the controls are its children. The selector's
+// The thumbnail loaders' events (205 to 208) will arrive here too, with the
+// picture views. Owns its background bitmap; the controls are its children. The selector's
 // entries and the tree's nodes point into the DeviceTable, so both are
 // emptied before every detection starts.
 
