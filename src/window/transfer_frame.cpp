@@ -14,11 +14,11 @@
 #include "app/trace.h"
 #include "common/image_util.h"
 #include "device/thread_events.h"
+#include "window/base/sk_border.h"
+#include "window/base/sk_title_bar.h"
 #include "window/client/client.h"
 #include "window/client/left_pane.h"
 #include "window/client/no_device_view.h"
-#include "window/base/sk_border.h"
-#include "window/base/sk_title_bar.h"
 #include "window/status_bar.h"
 #include "window/tool_bar.h"
 
