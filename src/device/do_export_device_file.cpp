@@ -18,6 +18,7 @@ DoExportDeviceFile::~DoExportDeviceFile()
 
 wxThread::ExitCode DoExportDeviceFile::Entry()
 {
+    MarkExportWorkerThread();
     TraceLine("Entry DoExportDeviceFile::Entry()");
     ExportDeviceFiles(*request_);
     FinishExport(request_->progressDialog, kExportCompleted);
@@ -30,6 +31,7 @@ bool LaunchFileExport(std::unique_ptr<ExportCatalogInfo> request)
         return false;
     ExportProgressSink* sink = request->progressDialog;
     BeginExport();
+    ExportWorkerStarting();
     ExportCatalogInfo* running = request.get();
     auto* thread = new DoExportDeviceFile(std::move(request));
     currentExportRequest.store(running);
@@ -37,6 +39,7 @@ bool LaunchFileExport(std::unique_ptr<ExportCatalogInfo> request)
         return true;
     // A thread that never ran is deleted by its creator, and its request with it.
     delete thread;
+    ExportWorkerNeverRan();
     FinishExport(sink, kExportFailed);
     return false;
 }

@@ -27,3 +27,19 @@ void StopRunningExport();
 
 // True between BeginExport and FinishExport.
 bool IsExportRunning();
+
+// Export worker threads are detached, and the toolkit still works on a thread
+// for a moment after its entry has returned. Whoever tears the toolkit down
+// (the program at exit, a test at its end) first waits here until every
+// worker thread has ended completely.
+//   ExportWorkerStarting: before a worker thread is run.
+//   ExportWorkerNeverRan: the thread could not be run after all.
+//   MarkExportWorkerThread: first thing on the worker thread; the thread
+//     counts as ended once its thread-local objects are destroyed, which is
+//     after the toolkit's own clean-up of the thread.
+// WaitForExportWorkersToEnd returns false if some are still there after
+// timeoutMilliseconds.
+void ExportWorkerStarting();
+void ExportWorkerNeverRan();
+void MarkExportWorkerThread();
+bool WaitForExportWorkersToEnd(int timeoutMilliseconds);

@@ -69,6 +69,7 @@ bool ExportHtmlPage(std::unique_ptr<HtmlExportRequest> request)
 
 void DoExportHtml(void* argument)
 {
+    MarkExportWorkerThread();
     ExportHtmlPage(std::unique_ptr<HtmlExportRequest>(static_cast<HtmlExportRequest*>(argument)));
 }
 
@@ -82,12 +83,14 @@ bool LaunchHtmlExport(std::unique_ptr<HtmlExportRequest> request)
         sink->SetText(_("Exporting..."));
     }
     BeginExport();
+    ExportWorkerStarting();
     auto* thread = new TaskThread(request.get(), &DoExportHtml, nullptr);
     if (thread->Run() == wxTHREAD_NO_ERROR) {
         request.release();  // DoExportHtml frees it
         return true;
     }
     delete thread;
+    ExportWorkerNeverRan();
     request.reset();
     FinishExport(sink, kExportFailed);
     return false;

@@ -17,7 +17,8 @@ class HtmlExportRequest;
 // completion event then carries kExportFailed.
 bool ExportHtmlPage(std::unique_ptr<HtmlExportRequest> request);
 
-// TaskThread entry function: argument is an HtmlExportRequest it takes over.
+// TaskThread entry function of LaunchHtmlExport: argument is an
+// HtmlExportRequest it takes over.
 void DoExportHtml(void* argument);
 
 // Starts an HTML export: percent 50 and "Exporting..." for the dialog,

@@ -8,6 +8,7 @@
 #include <wx/app.h>
 
 #include "device/detection.h"
+#include "device/export_handshake.h"
 #include "device/device_table.h"
 #include "device/thread_events.h"
 #include "support/temp_home.h"
@@ -28,7 +29,7 @@ bool FinishedRecorder::WaitForFinished(int count)
         if (finished < count)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return finished == count;
+    return finished == count && WaitForExportWorkersToEnd(60000);
 }
 
 TestFolderDevice::TestFolderDevice(const std::string& hint) : root(MakeTempFolder(hint))

@@ -13,7 +13,7 @@ public:
     FinishedRecorder();
 
     // Delivers queued events until `count` completion events have arrived in
-    // all, or a minute has passed.
+    // all and the worker threads have ended, or a minute has passed.
     bool WaitForFinished(int count = 1);
 
     int finished = 0;
