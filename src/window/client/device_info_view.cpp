@@ -65,7 +65,7 @@ DeviceInfoView::DeviceInfoView(wxWindow* parent, const wxPoint& position, const 
 
     auto* mainSizer = new wxGridBagSizer(0, 0);
     mainSizer->Add(imageAndInformation, wxGBPosition(0, 0), wxGBSpan(3, 2), wxEXPAND);
-    mainSizer->Add(BuildStorageBlock(), wxGBPosition(3, 0), wxGBSpan(1, 2), wxEXPAND | wxALIGN_CENTER);
+    mainSizer->Add(BuildStorageBlock(), wxGBPosition(3, 0), wxGBSpan(1, 2), wxEXPAND);
     for (int column = 0; column < 2; ++column)
         mainSizer->AddGrowableCol(column);
     for (int row = 0; row < 4; ++row)
@@ -104,7 +104,8 @@ wxSizer* DeviceInfoView::BuildStorageBlock()
     auto* block = new wxGridBagSizer(0, 0);
     block->Add(2, 2, wxGBPosition(0, 0), wxGBSpan(2, 2));
     block->Add(2, 2, wxGBPosition(0, 14), wxGBSpan(2, 2));
-    block->Add(storageBar, wxGBPosition(0, 2), wxGBSpan(1, 10), wxEXPAND | wxALIGN_CENTER);
+    // Grid sizers let an alignment win over wxEXPAND; the bar must stretch.
+    block->Add(storageBar, wxGBPosition(0, 2), wxGBSpan(1, 10), wxEXPAND);
     block->Add(capacityText, wxGBPosition(0, 12), wxGBSpan(1, 2), wxALIGN_CENTER);
     for (int part = 0; part < kStoragePartCount; ++part)
         block->Add(BuildLegendEntry(part), wxGBPosition(1, 2 + 2 * part), wxGBSpan(1, 2), wxALIGN_CENTER);
