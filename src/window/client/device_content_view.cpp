@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 
+#include "app/trace.h"
 #include "content/content_kind.h"
 #include "content/list_columns.h"
 #include "content/media_filter.h"
@@ -353,12 +354,12 @@ void DeviceContentView::OnConversationSelected(wxDataViewEvent& /*event*/)
 
 void DeviceContentView::OnFilterSelectionChanged(wxDataViewEvent& event)
 {
-    if (reloading)
-        return;
     auto* filterList = dynamic_cast<wxDataViewListCtrl*>(event.GetEventObject());
-    if (filterList == nullptr)
+    if (reloading || filterList == nullptr)
         return;
+    TraceLine("Enter DeviceContentView::OnFilterSelectionChanged");
     const int row = filterList->GetSelectedRow();
     if (row != wxNOT_FOUND)
         ApplyMediaFilter(filterList, row);
+    TraceLine("Leave DeviceContentView::OnFilterSelectionChanged");
 }

@@ -12,7 +12,7 @@ const char kPlaceholderImage[] = "image/client/picture-view/unload_picture.png";
 } // namespace
 
 PictureIconView::PictureIconView(wxWindow* parent, wxWindowID id)
-    : wxListCtrl(parent, id, wxDefaultPosition, wxDefaultSize, wxLC_ICON | wxLC_AUTOARRANGE)
+    : wxListView(parent, id, wxDefaultPosition, wxDefaultSize, wxLC_ICON | wxLC_AUTOARRANGE)
 {
     AssignImageList(new wxImageList(kPictureSize, kPictureSize, true), wxIMAGE_LIST_NORMAL);
 }

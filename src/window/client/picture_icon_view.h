@@ -1,6 +1,6 @@
 #pragma once
 // The camera roll or the photos as a grid of 100 by 100 pictures without
-// labels (a list control in icon mode, arranged automatically). Each item
+// labels (a list view in icon mode, arranged automatically). Each item
 // shows the placeholder picture until its thumbnail arrives; thumbnails are
 // delivered by the thumbnail loaders into the image list at the item's
 // imageIndex.
@@ -17,7 +17,7 @@
 #include "content/picture_icon_view_data.h"
 #include "content/row_ticks.h"
 
-class PictureIconView : public wxListCtrl {
+class PictureIconView : public wxListView {
 public:
     static constexpr int kPictureSize = 100;
 
