@@ -5,7 +5,6 @@
 #include <wx/datetime.h>
 #include <wx/debugrpt.h>
 #include <wx/filesys.h>
-#include <wx/frame.h>
 #include <wx/fs_arc.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -16,26 +15,13 @@
 #include "app/crash_report.h"
 #include "app/face_options.h"
 #include "app/product_paths.h"
-#include "app/update_check.h"
 #include "device/thread_events.h"
+#include "window/transfer_frame.h"
 #include "window/update_result.h"
 
 TransferApp::TransferApp()
 {
-    for (wxWindow*& slot : registry_)
-        slot = nullptr;
     wxHandleFatalExceptions(true);
-}
-
-wxWindow* TransferApp::GetRegistered(int slot) const
-{
-    return slot >= 0 && slot < kRegistrySize ? registry_[slot] : nullptr;
-}
-
-void TransferApp::Register(int slot, wxWindow* window)
-{
-    if (slot >= 0 && slot < kRegistrySize)
-        registry_[slot] = window;
 }
 
 bool TransferApp::OnInit()
@@ -53,17 +39,9 @@ bool TransferApp::OnInit()
     LoadFaceOptions(GetInstallDir() + "/Themes/face.xml");
     wxLog::SetLogLevel(wxLOG_FatalError);
 
-    // The main window arrives with the window issues; a plain frame holds its place.
-    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, GetMainWindowTitle());
-    Register(0, frame);
-    // Until the tool bar's Help menu exists, a plain menu bar starts the update check.
-    wxMenu* help = new wxMenu;
-    const int checkForUpdateId = wxWindow::NewControlId();
-    help->Append(checkForUpdateId, _("Check for Update"));
-    wxMenuBar* menuBar = new wxMenuBar;
-    menuBar->Append(help, _("Help"));
-    frame->SetMenuBar(menuBar);
-    frame->Bind(wxEVT_MENU, [](wxCommandEvent&) { CheckForUpdate(); }, checkForUpdateId);
+    TransferFrame* frame = new TransferFrame(GetMainWindowTitle());
+    Register(kMainFrameSlot, frame);
+    // The update check queues its result to the top window.
     frame->Bind(EVT_UPDATE_RESULT, [frame](wxCommandEvent& event) { ShowUpdateResult(frame, event.GetString()); });
     frame->Show();
     return true;

@@ -5,27 +5,24 @@
 
 #include <wx/app.h>
 
-class wxMenu;
-class wxWindow;
+#include "app/app_registry.h"
 
 class TransferApp : public wxApp {
 public:
-    // Registry slots through which handlers reach the main window's parts.
-    static constexpr int kRegistrySize = 28;
+    // Registry slots through which handlers reach the main window's parts
+    // (app/app_registry.h, which also serves tests that build windows without
+    // this application object).
+    static constexpr int kRegistrySize = kRegistrySlotCount;
 
     TransferApp();
 
     bool OnInit() override;
     void OnFatalException() override;
 
-    wxWindow* GetRegistered(int slot) const;
-    void Register(int slot, wxWindow* window);
-    wxMenu* GetRegisteredMenu() const { return menu_; }
-    void RegisterMenu(wxMenu* menu) { menu_ = menu; }
-
-private:
-    wxWindow* registry_[kRegistrySize];
-    wxMenu* menu_ = nullptr;
+    wxWindow* GetRegistered(int slot) const { return GetRegisteredWindow(slot); }
+    void Register(int slot, wxWindow* window) { RegisterWindow(slot, window); }
+    wxMenu* GetRegisteredMenu() const { return GetRegisteredEditMenu(); }
+    void RegisterMenu(wxMenu* menu) { RegisterEditMenu(menu); }
 };
 
 wxDECLARE_APP(TransferApp);
