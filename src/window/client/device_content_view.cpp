@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/splitter.h>
 
+#include "app/app_registry.h"
 #include "app/trace.h"
 #include "content/content_kind.h"
 #include "content/list_columns.h"
@@ -94,7 +95,27 @@ DeviceContentView::DeviceContentView(wxBitmap* backgroundImage, wxWindow* parent
     Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, &DeviceContentView::OnFilterSelectionChanged, this, ID_GENRE_FILTER,
          ID_ALBUM_FILTER);
 
+    RegisterWindows();
     UpdateTexts();
+}
+
+void DeviceContentView::RegisterWindows()
+{
+    RegisterWindow(kMediaSplitterSlot, mediaSplitter);
+    RegisterWindow(kFilterPanelSlot, filterPanel);
+    RegisterWindow(kGenreListSlot, genreList);
+    RegisterWindow(kArtistListSlot, artistList);
+    RegisterWindow(kAlbumListSlot, albumList);
+    RegisterWindow(kMediaListSlot, mediaList);
+    RegisterWindow(kCameraRollListSlot, cameraRollList);
+    RegisterWindow(kCameraRollIconViewSlot, cameraRollIconView);
+    RegisterWindow(kPhotoListSlot, photoList);
+    RegisterWindow(kPhotoIconViewSlot, photoIconView);
+    RegisterWindow(kContactListSlot, contactList);
+    RegisterWindow(kMessageListSlot, messageList);
+    RegisterWindow(kMessageWindowSlot, messageWindow);
+    RegisterWindow(kNoteListSlot, noteList);
+    RegisterWindow(kBookmarkListSlot, bookmarkList);
 }
 
 void DeviceContentView::AddSubView(int index, wxWindow* window)
@@ -235,6 +256,47 @@ void DeviceContentView::LoadPictureRows(int kind, plist_t category)
 void DeviceContentView::LoadPictureIcons(int kind, plist_t category)
 {
     (kind == kKindPhotos ? photoIconView : cameraRollIconView)->LoadPictureIcons(category);
+}
+
+void DeviceContentView::LoadNode(int kind, void* content)
+{
+    if (content == nullptr)
+        return;
+    switch (kind) {
+    case kKindMusic:
+    case kKindMovies:
+    case kKindTvShows:
+    case kKindPodcasts:
+    case kKindAudiobooks:
+    case kKindRingtones:
+        LoadMediaRows(kind, static_cast<plist_t>(content));
+        break;
+    case kKindBooks:
+    case kKindBookShelf:
+        LoadBookRows(kind, static_cast<plist_t>(content));
+        break;
+    case kKindPlaylists:
+    case kKindPlaylist:
+        LoadPlaylistRows(kind, static_cast<plist_t>(content));
+        break;
+    case kKindVoiceMemos:
+        LoadVoiceMemoRows(static_cast<plist_t>(content));
+        break;
+    case kKindContacts:
+        LoadContactRows(*static_cast<const std::vector<HandoverContact*>*>(content));
+        break;
+    case kKindMessages:
+        LoadConversationRows(static_cast<HandoverConversation*>(content));
+        break;
+    case kKindNotes:
+        LoadNoteRows(static_cast<HandoverNote*>(content));
+        break;
+    case kKindBookmarks:
+        LoadBookmarkRows(static_cast<HandoverBookmark*>(content));
+        break;
+    default:
+        break;
+    }
 }
 
 // Filters and search ---------------------------------------------------------

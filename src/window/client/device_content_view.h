@@ -98,6 +98,12 @@ public:
     void LoadPictureRows(int kind, plist_t category);
     void LoadPictureIcons(int kind, plist_t category);
 
+    // The loader of a navigation node's kind with its content (the category
+    // dict, shelf or playlist array or dict, the contact vector or the head
+    // of a record list). The device node and the picture nodes load nothing
+    // here: the picture views are filled when the device is chosen.
+    void LoadNode(int kind, void* content);
+
     // Refills a filter list (301, 302 or 303) from the media copies.
     void FillFilterList(wxDataViewListCtrl* filterList);
     // The media list shows what row `row` of a filter list selects.
@@ -128,6 +134,7 @@ public:
 private:
     void CreateMediaPanel();
     void CreateMessagePanel();
+    void RegisterWindows();
     void AddSubView(int index, wxWindow* window);
     void ShowMediaRows(std::vector<ContentRow> rows, int kind);
     void ShowRecordRows(ContentListCtrl* list, ContentList kind, std::vector<ContentRow> rows, int typeKind);

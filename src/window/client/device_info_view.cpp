@@ -163,6 +163,11 @@ void DeviceInfoView::UpdateLabels()
     Layout();
 }
 
+wxString DeviceInfoView::GetNameText() const
+{
+    return nameLabel->GetLabel();
+}
+
 wxString DeviceInfoView::GetCapacityValue() const
 {
     return capacityValue->GetLabel();

@@ -32,6 +32,7 @@ public:
     SKHistogramCtrl* GetStorageBar() const { return storageBar; }
     wxStaticBitmap* GetDeviceImage() const { return deviceImage; }
     const wxString& GetPicturePath() const { return picturePath; }
+    wxString GetNameText() const;
     wxString GetCapacityValue() const;
     wxString GetCapacityText() const;
     wxString GetLegendValue(int part) const;
