@@ -28,8 +28,11 @@
 #include "window/client/left_pane.h"
 #include "window/client/navigation_tree_ctrl_data.h"
 #include "window/client/no_device_view.h"
-#include "window/client/placeholder_content_view.h"
-#include "window/client/placeholder_info_view.h"
+#include "window/client/content_list_ctrl.h"
+#include "window/client/device_content_view.h"
+#include "window/client/device_info_view.h"
+#include "window/client/picture_icon_view.h"
+#include "window/client/tw_kind_message_window.h"
 #include "window/client/right_pane.h"
 #include "window/client/selection_combo_box_data.h"
 #include "window/message_box.h"
@@ -252,7 +255,7 @@ TEST_F(MainWindowTest, StartUpDetectsOnceShowingGettingStartedMeanwhile)
     EXPECT_EQ(rightPane->GetShownView(), RightPane::kDeviceInfo);
     {
         wxMutexLocker lock(deviceTable.deviceTableMutex);
-        EXPECT_EQ(rightPane->GetDeviceInfoView()->GetDeviceInfo(), deviceTable.slots[0].deviceInfo);
+        EXPECT_EQ(rightPane->GetDeviceInfoView()->GetNameText(), deviceTable.slots[0].deviceName);
     }
     SaveShot(frame, "tree-en");
 }
@@ -290,7 +293,8 @@ TEST_F(MainWindowTest, FailingDeviceIsReportedAndTheOthersStayListed)
         }
     }
     wxMutexLocker lock(deviceTable.deviceTableMutex);
-    EXPECT_EQ(rightPane->GetDeviceInfoView()->GetDeviceInfo(), deviceTable.slots[2].deviceInfo);
+    EXPECT_EQ(rightPane->GetDeviceInfoView()->GetNameText(), deviceTable.slots[2].deviceName);
+    EXPECT_EQ(rightPane->GetDeviceInfoView()->GetPicturePath(), "image/client/device-info/ipad.png");
 }
 
 TEST_F(MainWindowTest, NoUsableDeviceLeavesGettingStartedAndEverythingEnabled)
@@ -343,27 +347,42 @@ TEST_F(MainWindowTest, EveryNodeShowsItsView)
         {13, RightPane::kDeviceContent, 7}, {14, RightPane::kDeviceContent, 8},
         {-1, RightPane::kDeviceInfo, -1},
     };
-    PlaceholderContentView* content = rightPane->GetDeviceContentView();
+    DeviceContentView* content = rightPane->GetDeviceContentView();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.category);
         tree->SelectItem(c.category < 0 ? tree->GetRootItem() : leftPane->GetCategoryNode(c.category));
         EXPECT_EQ(rightPane->GetShownView(), c.view);
         if (c.contentPanel >= 0) {
-            EXPECT_EQ(content->GetShownPanel(), c.contentPanel);
+            EXPECT_EQ(content->ShownSubView(), c.contentPanel);
         }
     }
+
+    // Each node fills its list; Messages also shows the first conversation.
+    tree->SelectItem(leftPane->GetCategoryNode(0));
+    EXPECT_EQ(content->GetMediaList()->Model().ShownCount(), 40u);
+    EXPECT_EQ(content->GetGenreList()->GetItemCount() > 1, true);
+    tree->SelectItem(leftPane->GetCategoryNode(11));
+    EXPECT_EQ(content->GetContactList()->Model().ShownCount(), 15u);
+    tree->SelectItem(leftPane->GetCategoryNode(12));
+    EXPECT_EQ(content->GetMessageList()->Model().ShownCount(), 5u);
+    EXPECT_FALSE(content->GetMessageWindow()->GetBubbles().empty());
+    tree->SelectItem(leftPane->GetCategoryNode(13));
+    EXPECT_EQ(content->GetNoteList()->Model().ShownCount(), 5u);
+    EXPECT_EQ(content->GetCameraRollList()->Model().ShownCount(), 62u);
+    EXPECT_EQ(content->GetPhotoIconView()->GetItemCount(), 30);
 
     // A shelf and a playlist are media lists too.
     wxTreeItemIdValue cookie;
     tree->SelectItem(leftPane->GetCategoryNode(9));
     tree->SelectItem(tree->GetFirstChild(leftPane->GetCategoryNode(5), cookie));
     EXPECT_EQ(DataOf(tree->GetSelection())->kind, kNodeBookShelf);
-    EXPECT_EQ(content->GetShownPanel(), 0);
+    EXPECT_EQ(content->ShownSubView(), 0);
+    EXPECT_EQ(content->GetMediaList()->Model().ShownCount(), 4u);
     tree->SelectItem(leftPane->GetCategoryNode(9));
     tree->SelectItem(tree->GetFirstChild(leftPane->GetCategoryNode(7), cookie));
     EXPECT_EQ(DataOf(tree->GetSelection())->kind, kNodePlaylist);
     EXPECT_EQ(rightPane->GetShownView(), RightPane::kDeviceContent);
-    EXPECT_EQ(content->GetShownPanel(), 0);
+    EXPECT_EQ(content->ShownSubView(), 0);
 
     // Views outside the table hide all three.
     rightPane->ShowView(12);

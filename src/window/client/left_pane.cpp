@@ -18,7 +18,8 @@
 #include "device/sync_objects.h"
 #include "device/thread_events.h"
 #include "window/client/navigation_tree_ctrl_data.h"
-#include "window/client/placeholder_info_view.h"
+#include "window/client/device_content_view.h"
+#include "window/client/device_info_view.h"
 #include "window/client/right_pane.h"
 #include "window/client/selection_combo_box_data.h"
 #include "window/message_box.h"
@@ -221,8 +222,14 @@ void LeftPane::OnDeviceSelected(wxCommandEvent& event)
     const wxTreeItemId root = navigationTree_->AddRoot(
         device.label, device.icon, device.icon, new NavigationTreeCtrlData(device.kind, device.count, device.content));
     AddChildren(root, device);
-    // The picture views are refilled and their thumbnail loaders started here
-    // once they exist.
+    if (DeviceContentView* content = FindRegistered<DeviceContentView>(kDeviceContentViewSlot)) {
+        // Their thumbnail loaders start here once they exist.
+        for (int kind : {kNodeCameraRoll, kNodePhotos}) {
+            const plist_t pictures = kind == kNodeCameraRoll ? entry->slot.cameraRoll : entry->slot.photos;
+            content->LoadPictureRows(kind, pictures);
+            content->LoadPictureIcons(kind, pictures);
+        }
+    }
 
     navigationTree_->ExpandAll();
     // The tree makes a new root its current item without telling anyone, so
@@ -257,8 +264,8 @@ void LeftPane::OnNavigationTreeCtrlChanged(wxTreeEvent& event)
         const int view = ViewForKind(data->kind);
         switch (data->kind) {
         case kNodeDevice:
-            if (PlaceholderInfoView* info = FindRegistered<PlaceholderInfoView>(kDeviceInfoViewSlot))
-                info->SetDeviceInfo(static_cast<plist_t>(data->content));
+            if (DeviceInfoView* info = FindRegistered<DeviceInfoView>(kDeviceInfoViewSlot))
+                info->ShowDeviceInfo(static_cast<plist_t>(data->content));
             break;
         case kNodeCameraRoll:
             // Nothing is reloaded: the icon view was filled with the tree.
@@ -270,14 +277,14 @@ void LeftPane::OnNavigationTreeCtrlChanged(wxTreeEvent& event)
                 toolBar->ShowSelectedSizeSummary(FindRegistered<wxListView>(kPhotoIconViewSlot));
             break;
         default:
-            // Media kinds (1 to 11) and records (14 to 17): the content view
-            // fills its list from data->content here once it has its lists.
+            // Media kinds (1 to 11) and records (14 to 17); the messages
+            // loader also shows the first conversation.
+            if (DeviceContentView* content = FindRegistered<DeviceContentView>(kDeviceContentViewSlot))
+                content->LoadNode(data->kind, data->content);
             break;
         }
         if (view >= 0 && rightPane != nullptr)
             rightPane->ShowView(view);
-        // For messages the first conversation is shown here, once the
-        // conversation view exists.
     }
     TraceLine("Leave LeftPane::OnNavigationTreeCtrlChanged()");
 }

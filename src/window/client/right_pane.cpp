@@ -4,9 +4,9 @@
 
 #include "app/app_registry.h"
 #include "common/image_util.h"
+#include "window/client/device_content_view.h"
+#include "window/client/device_info_view.h"
 #include "window/client/no_device_view.h"
-#include "window/client/placeholder_content_view.h"
-#include "window/client/placeholder_info_view.h"
 
 namespace {
 
@@ -25,8 +25,9 @@ RightPane::RightPane(wxWindow* parent, const wxPoint& position, const wxSize& si
     sizer_ = new wxBoxSizer(wxVERTICAL);
     SetSizer(sizer_);
     noDeviceView_ = new NoDeviceView(this, wxDefaultPosition, NewClientBackground());
-    deviceInfoView_ = new PlaceholderInfoView(this, NewClientBackground());
-    deviceContentView_ = new PlaceholderContentView(this, NewClientBackground());
+    deviceInfoView_ = new DeviceInfoView(this, wxDefaultPosition, wxDefaultSize,
+                                         GetThemeBitmap("image/client/client_bg.png"));
+    deviceContentView_ = new DeviceContentView(NewClientBackground(), this);
     for (wxWindow* view : {static_cast<wxWindow*>(noDeviceView_), static_cast<wxWindow*>(deviceInfoView_),
                            static_cast<wxWindow*>(deviceContentView_)}) {
         sizer_->Add(view, 1, wxEXPAND | wxRIGHT, 2);

@@ -6,8 +6,8 @@
 #include "window/skinned_panel.h"
 
 class NoDeviceView;
-class PlaceholderContentView;
-class PlaceholderInfoView;
+class DeviceContentView;
+class DeviceInfoView;
 class wxBoxSizer;
 
 class RightPane : public SkinnedPanel {
@@ -25,12 +25,12 @@ public:
     ShownView GetShownView() const;
 
     NoDeviceView* GetNoDeviceView() const { return noDeviceView_; }
-    PlaceholderInfoView* GetDeviceInfoView() const { return deviceInfoView_; }
-    PlaceholderContentView* GetDeviceContentView() const { return deviceContentView_; }
+    DeviceInfoView* GetDeviceInfoView() const { return deviceInfoView_; }
+    DeviceContentView* GetDeviceContentView() const { return deviceContentView_; }
 
 private:
     NoDeviceView* noDeviceView_ = nullptr;
-    PlaceholderInfoView* deviceInfoView_ = nullptr;
-    PlaceholderContentView* deviceContentView_ = nullptr;
+    DeviceInfoView* deviceInfoView_ = nullptr;
+    DeviceContentView* deviceContentView_ = nullptr;
     wxBoxSizer* sizer_ = nullptr;
 };

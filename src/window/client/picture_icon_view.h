@@ -1,0 +1,38 @@
+#pragma once
+// The camera roll or the photos as a grid of 100 by 100 pictures without
+// labels (a list view in icon mode, arranged automatically). Each item
+// shows the placeholder picture until its thumbnail arrives; thumbnails are
+// delivered by the thumbnail loaders into the image list at the item's
+// imageIndex.
+//
+// The view owns its image list and the PictureIconViewData of every item (the
+// items point at them); both go with the next load or with the view.
+
+#include <memory>
+#include <vector>
+
+#include <plist/plist.h>
+#include <wx/listctrl.h>
+
+#include "content/picture_icon_view_data.h"
+#include "content/row_ticks.h"
+
+class PictureIconView : public wxListView {
+public:
+    static constexpr int kPictureSize = 100;
+
+    PictureIconView(wxWindow* parent, wxWindowID id);
+    ~PictureIconView() override;
+
+    // Replaces the items by one per picture of a picture list dict.
+    void LoadPictureIcons(plist_t category);
+    void Clear();
+
+    // Number and total size of the selected items.
+    SelectionSummary SelectedSummary() const;
+
+    PictureIconViewData* Record(long item) const;
+
+private:
+    std::vector<std::unique_ptr<PictureIconViewData>> records_;
+};
