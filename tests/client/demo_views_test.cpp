@@ -1,5 +1,5 @@
 // The device summary and the content lists on the demo iPhone, as the user
-// sees them. With HANDOVER_SCREENSHOT_DIR set, each test also saves what the
+// sees them. With HANDOVER_SCREENSHOTS set, each test also saves what the
 // window shows there as a PNG.
 #include <cstdlib>
 
@@ -34,7 +34,7 @@ const DeviceSlot& DemoIPhone()
 
 void SaveScreenshot(wxWindow* window, const char* name)
 {
-    const char* folder = std::getenv("HANDOVER_SCREENSHOT_DIR");
+    const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
     if (folder == nullptr)
         return;
     window->Refresh();
