@@ -101,6 +101,12 @@ TEST(SKTitleBarButtons, MaximizeAndRestoreAlternateAndExactlyOneIsShown)
     EXPECT_TRUE(maximize->IsShown());
     EXPECT_FALSE(restore->IsShown());
     EXPECT_EQ(window->GetRect(), start);
+
+    // Maximized and restored by its owner: the bar follows.
+    window->Maximize();
+    EXPECT_TRUE(WaitFor([&] { return restore->IsShown() && !maximize->IsShown(); }));
+    window->Maximize(false);
+    EXPECT_TRUE(WaitFor([&] { return maximize->IsShown() && !restore->IsShown(); }));
     window->Destroy();
     PumpPendingEvents();
 }

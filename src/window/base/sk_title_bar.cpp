@@ -92,9 +92,21 @@ SKTitleBar* SKTitleBar::CreateFromTheme(wxWindow* parent, const wxString& title,
 
 void SKTitleBar::Attach(SKResizableFrameBase* frame)
 {
+    if (frame_ != nullptr)
+        frame_->Unbind(wxEVT_SIZE, &SKTitleBar::OnFrameSize, this);
     frame_ = frame;
     attached_ = frame != nullptr;
+    // The frame may be maximized or restored by its owner, not only by the
+    // buttons; either way its size changes.
+    if (frame_ != nullptr)
+        frame_->Bind(wxEVT_SIZE, &SKTitleBar::OnFrameSize, this);
     UpdateMaximizeButtons();
+}
+
+void SKTitleBar::OnFrameSize(wxSizeEvent& event)
+{
+    UpdateMaximizeButtons();
+    event.Skip();
 }
 
 void SKTitleBar::SetTitleFont(const wxFont& font)
