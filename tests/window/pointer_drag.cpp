@@ -25,12 +25,6 @@ PointerDrag::~PointerDrag()
     }
 }
 
-wxPoint PointerDrag::CentreOf(wxWindow* window)
-{
-    const wxRect rect = window->GetScreenRect();
-    return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
-}
-
 bool PointerDrag::Press(const wxPoint& at)
 {
     simulator_.MouseMove(at);

@@ -25,9 +25,6 @@ public:
     bool MoveTo(const wxPoint& to);
     bool Release();
 
-    // The target's centre on the screen.
-    static wxPoint CentreOf(wxWindow* window);
-
 private:
     void OnPress(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);

@@ -1,34 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "chrome_demo_window.h"
+#include "chrome_window_test.h"
 #include "pointer_drag.h"
 #include "support/gui_test.h"
 #include "window/base/chrome_geometry.h"
 #include "window/base/sk_border.h"
 
-namespace {
-
-class SKBorderTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = new ChromeDemoWindow("borders", wxPoint(200, 150));
-        window->Show();
-        ASSERT_TRUE(WaitForShown(window));
-        start = window->GetRect();
-    }
-
-    void TearDown() override
-    {
-        window->Destroy();
-        PumpPendingEvents();
-    }
-
-    ChromeDemoWindow* window = nullptr;
-    wxRect start;
-};
-
-} // namespace
+using SKBorderTest = ChromeWindowTest;
 
 TEST_F(SKBorderTest, PiecesCarryTheirKindsCursorAndActOnlyOnceAttached)
 {
@@ -49,7 +27,7 @@ TEST_F(SKBorderTest, DraggingTheBottomRightCornerResizesFromTheTopLeft)
 {
     SKBorder* corner = window->Border(kBorderBottomRight);
     PointerDrag drag(corner);
-    const wxPoint press = PointerDrag::CentreOf(corner);
+    const wxPoint press = ScreenCentre(corner);
     ASSERT_TRUE(drag.Press(press));
     EXPECT_EQ(corner->GetAnchor(), start.GetTopLeft());
     ASSERT_TRUE(drag.MoveTo(press + wxPoint(60, 40)));
@@ -61,7 +39,7 @@ TEST_F(SKBorderTest, DraggingTheBottomRightCornerResizesFromTheTopLeft)
     EXPECT_EQ(window->GetRect(), grown);
     ASSERT_TRUE(drag.Release());
     // Motion over the piece after the release does not resize.
-    ASSERT_TRUE(drag.MoveTo(PointerDrag::CentreOf(corner) + wxPoint(1, 1)));
+    ASSERT_TRUE(drag.MoveTo(ScreenCentre(corner) + wxPoint(1, 1)));
     EXPECT_EQ(window->GetRect(), grown);
 }
 
@@ -69,7 +47,7 @@ TEST_F(SKBorderTest, DraggingTheTopLeftCornerKeepsTheBottomRightCornerInPlace)
 {
     SKBorder* corner = window->Border(kBorderTopLeft);
     PointerDrag drag(corner);
-    const wxPoint press = PointerDrag::CentreOf(corner);
+    const wxPoint press = ScreenCentre(corner);
     ASSERT_TRUE(drag.Press(press));
     const wxPoint bottomRight(start.x + start.width, start.y + start.height);
     EXPECT_EQ(corner->GetAnchor(), bottomRight);
@@ -88,7 +66,7 @@ TEST_F(SKBorderTest, DragsAreIgnoredWhileTheFrameIsMaximized)
     const wxRect maximized = window->GetRect();
     SKBorder* edge = window->Border(kBorderRight);
     PointerDrag drag(edge);
-    const wxPoint press = PointerDrag::CentreOf(edge);
+    const wxPoint press = ScreenCentre(edge);
     ASSERT_TRUE(drag.Press(press));
     ASSERT_TRUE(drag.MoveTo(press - wxPoint(100, 0)));
     ASSERT_TRUE(drag.Release());

@@ -3,7 +3,7 @@
 #include <wx/settings.h>
 
 #include "app/face_options.h"
-#include "chrome_demo_window.h"
+#include "chrome_window_test.h"
 #include "pointer_drag.h"
 #include "support/gui_test.h"
 #include "window/base/msw/tw_static_text.h"
@@ -33,6 +33,9 @@ public:
 };
 
 } // namespace
+
+using SKTitleBarButtons = ChromeWindowTest;
+using SKTitleBarDrag = ChromeWindowTest;
 
 TEST(SKTitleBarLayout, PlacesIconTextAndButtonsByTheMarginsAndGap)
 {
@@ -76,12 +79,8 @@ TEST(SKTitleBarLayout, BestWidthAddsMarginsIconTextAndButtonsAndLeavesTheHeightO
     EXPECT_EQ(bar->GetTitleText()->GetForegroundColour(), FindFaceColour("/face/titlebar/titletext-colour"));
 }
 
-TEST(SKTitleBarButtons, MaximizeAndRestoreAlternateAndExactlyOneIsShown)
+TEST_F(SKTitleBarButtons, MaximizeAndRestoreAlternateAndExactlyOneIsShown)
 {
-    auto* window = new ChromeDemoWindow("maximize", wxPoint(120, 100));
-    window->Show();
-    ASSERT_TRUE(WaitForShown(window));
-    const wxRect start = window->GetRect();
     SKTitleBar* bar = window->TitleBar();
     SKButton* maximize = Button(bar, SKTitleBar::kMaximizeId);
     SKButton* restore = Button(bar, SKTitleBar::kRestoreId);
@@ -107,11 +106,9 @@ TEST(SKTitleBarButtons, MaximizeAndRestoreAlternateAndExactlyOneIsShown)
     EXPECT_TRUE(WaitFor([&] { return restore->IsShown() && !maximize->IsShown(); }));
     window->Maximize(false);
     EXPECT_TRUE(WaitFor([&] { return maximize->IsShown() && !restore->IsShown(); }));
-    window->Destroy();
-    PumpPendingEvents();
 }
 
-TEST(SKTitleBarButtons, CloseAndMinimizeActOnTheFrameOnlyOnceAttached)
+TEST(SKTitleBarAttach, CloseAndMinimizeActOnTheFrameOnlyOnceAttached)
 {
     auto* frame = new RecordingFrame;
     SKTitleBar* bar = SKTitleBar::CreateFromTheme(frame, "recording", wxPoint(0, 0), wxSize(400, 20));
@@ -137,24 +134,6 @@ TEST(SKTitleBarButtons, CloseAndMinimizeActOnTheFrameOnlyOnceAttached)
     PumpPendingEvents();
 }
 
-class SKTitleBarDrag : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = new ChromeDemoWindow("drag", wxPoint(200, 150));
-        window->Show();
-        ASSERT_TRUE(WaitForShown(window));
-        start = window->GetPosition();
-    }
-    void TearDown() override
-    {
-        window->Destroy();
-        PumpPendingEvents();
-    }
-
-    ChromeDemoWindow* window = nullptr;
-    wxPoint start;
-};
 
 TEST_F(SKTitleBarDrag, DraggingTheBarMovesTheFrameButNeverOffTheScreen)
 {
@@ -165,10 +144,10 @@ TEST_F(SKTitleBarDrag, DraggingTheBarMovesTheFrameButNeverOffTheScreen)
     const wxPoint press(barRect.x + barRect.width - 120, barRect.y + barRect.height / 2);
     ASSERT_TRUE(drag.Press(press));
     ASSERT_TRUE(drag.MoveTo(press + wxPoint(40, 30)));
-    EXPECT_EQ(window->GetPosition(), start + wxPoint(40, 30));
+    EXPECT_EQ(window->GetPosition(), start.GetTopLeft() + wxPoint(40, 30));
     // The left edge would go to x = -1: the frame stays where it was.
     ASSERT_TRUE(drag.MoveTo(press + wxPoint(-start.x - 1, 30)));
-    EXPECT_EQ(window->GetPosition(), start + wxPoint(40, 30));
+    EXPECT_EQ(window->GetPosition(), start.GetTopLeft() + wxPoint(40, 30));
     ASSERT_TRUE(drag.MoveTo(press + wxPoint(-start.x, 30)));
     EXPECT_EQ(window->GetPosition(), wxPoint(0, start.y + 30));
     ASSERT_TRUE(drag.Release());
@@ -179,16 +158,16 @@ TEST_F(SKTitleBarDrag, TheTitleTextIsADragHandleTooButNotWhileMaximized)
     wxWindow* text = window->TitleBar()->GetTitleText();
     {
         PointerDrag drag(text);
-        const wxPoint press = PointerDrag::CentreOf(text);
+        const wxPoint press = ScreenCentre(text);
         ASSERT_TRUE(drag.Press(press));
         ASSERT_TRUE(drag.MoveTo(press + wxPoint(-25, 15)));
         ASSERT_TRUE(drag.Release());
-        EXPECT_EQ(window->GetPosition(), start + wxPoint(-25, 15));
+        EXPECT_EQ(window->GetPosition(), start.GetTopLeft() + wxPoint(-25, 15));
     }
     window->Maximize();
     const wxPoint maximized = window->GetPosition();
     PointerDrag drag(text);
-    const wxPoint press = PointerDrag::CentreOf(text);
+    const wxPoint press = ScreenCentre(text);
     ASSERT_TRUE(drag.Press(press));
     ASSERT_TRUE(drag.MoveTo(press + wxPoint(30, 30)));
     ASSERT_TRUE(drag.Release());

@@ -23,12 +23,6 @@ bool Save(wxWindow* window, const wxString& path)
     return ok;
 }
 
-wxPoint CentreOf(wxWindow* window)
-{
-    const wxRect rect = window->GetScreenRect();
-    return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
-}
-
 // A pop-up menu blocks the code that opened it; this timer, which the menu's
 // loop keeps running, waits for each menu in turn to be on screen, lets it
 // draw, and saves the window. After the last one it takes the menu down.
@@ -86,11 +80,11 @@ int ShowChromeWindow(const wxString& folder)
     SkMenuButton* edit = bar->FindButton(ChromeDemoWindow::kEditId);
     wxUIActionSimulator pointer;
     MenuShots shots(window, {
-                                {file, folder + "/chrome_menu_file.png", [&] { pointer.MouseMove(CentreOf(edit)); }},
+                                {file, folder + "/chrome_menu_file.png", [&] { pointer.MouseMove(ScreenCentre(edit)); }},
                                 {edit, folder + "/chrome_menu_edit.png", nullptr},
                             });
     shots.Start(20);
-    pointer.MouseMove(CentreOf(file));
+    pointer.MouseMove(ScreenCentre(file));
     pointer.MouseClick();
     if (!WaitFor([&] { return shots.Done() && bar->GetOpenMenuId() == wxID_NONE; })) {
         std::printf("FAILED the menus did not open and close\n");
