@@ -8,7 +8,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
-#include "chrome_demo_window.h"
+#include "chrome_window_test.h"
 #include "common/image_fixtures.h"
 #include "support/gui_test.h"
 #include "window/base/sk_menu_bar.h"
@@ -37,12 +37,6 @@ wxPoint BelowTitle(wxWindow* title)
 {
     const wxRect rect = title->GetScreenRect();
     return wxPoint(rect.x, rect.y + rect.height + 1);
-}
-
-wxPoint ScreenCentre(wxWindow* window)
-{
-    const wxRect rect = window->GetScreenRect();
-    return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
 }
 
 // Steps that drive the real pointer while a menu's own loop runs. A pop-up
@@ -111,24 +105,16 @@ private:
     wxLongLong deadline_;
 };
 
-class SKMenuBarTest : public testing::Test {
+class SKMenuBarTest : public ChromeWindowTest {
 protected:
     void SetUp() override
     {
-        window = new ChromeDemoWindow("menus", wxPoint(60, 60));
-        window->Show();
-        ASSERT_TRUE(WaitForShown(window));
+        ChromeWindowTest::SetUp();
         bar = window->MenuBar();
         file = bar->FindButton(ChromeDemoWindow::kFileId);
         edit = bar->FindButton(ChromeDemoWindow::kEditId);
         ASSERT_TRUE(file && edit);
         window->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { commands.push_back(event.GetId()); });
-    }
-
-    void TearDown() override
-    {
-        window->Destroy();
-        PumpPendingEvents();
     }
 
     bool OnlyOpen(SkMenuButton* title)
@@ -148,7 +134,6 @@ protected:
         simulator.MouseClick();
     }
 
-    ChromeDemoWindow* window = nullptr;
     SKMenuBar* bar = nullptr;
     SkMenuButton* file = nullptr;
     SkMenuButton* edit = nullptr;

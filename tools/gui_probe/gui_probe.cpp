@@ -75,6 +75,12 @@ void SendMouse(wxWindow* window, wxEventType type, const wxPoint& position)
     window->ProcessWindowEvent(event);
 }
 
+wxPoint ScreenCentre(wxWindow* window)
+{
+    const wxRect rect = window->GetScreenRect();
+    return wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2);
+}
+
 wxImage CaptureClientArea(wxWindow* window)
 {
     // Read straight from the X server's screen: what the user would see,

@@ -29,6 +29,9 @@ bool WaitForShown(wxWindow* window, int timeoutMs = kGuiWaitTimeoutMs);
 // toolkit would for the pointer at `position` (client coordinates).
 void SendMouse(wxWindow* window, wxEventType type, const wxPoint& position = wxPoint(1, 1));
 
+// The window's centre in screen coordinates.
+wxPoint ScreenCentre(wxWindow* window);
+
 // What the screen shows in the window's client area right now, read from the
 // X server (anything on top included). Empty when the area cannot be read.
 wxImage CaptureClientArea(wxWindow* window);

@@ -16,6 +16,7 @@
 
 #include "app/face_options.h"
 #include "app/product_paths.h"
+#include "gallery_chrome.h"
 #include "gallery_sections.h"
 #include "gui_probe/gui_probe.h"
 
@@ -41,6 +42,7 @@ public:
             failures_ = 0;
             for (const GallerySection& section : GallerySections())
                 ShowSection(section);
+            failures_ += ShowChromeWindow(folder_);
             GetMainLoop()->Exit(failures_ == 0 ? 0 : 1);
         });
         return true;

@@ -7,6 +7,7 @@
 
 wxBEGIN_EVENT_TABLE(SKBorder, wxPanel)
     EVT_LEFT_DOWN(SKBorder::OnLeftDown)
+    EVT_LEFT_DCLICK(SKBorder::OnLeftDown)  // a quick second press drags too
     EVT_MOTION(SKBorder::OnMotion)
     EVT_LEFT_UP(SKBorder::OnLeftUp)
     EVT_MOUSE_CAPTURE_LOST(SKBorder::OnCaptureLost)

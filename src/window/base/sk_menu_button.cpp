@@ -13,6 +13,7 @@ wxBEGIN_EVENT_TABLE(SkMenuButton, wxControl)
     EVT_ENTER_WINDOW(SkMenuButton::OnEnter)
     EVT_LEAVE_WINDOW(SkMenuButton::OnLeave)
     EVT_LEFT_DOWN(SkMenuButton::OnLeftDown)
+    EVT_LEFT_DCLICK(SkMenuButton::OnLeftDown)  // a quick second press is a press too
 wxEND_EVENT_TABLE()
 
 namespace {

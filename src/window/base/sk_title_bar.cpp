@@ -21,6 +21,7 @@ constexpr int kTitleTextHeight = 16;
 wxBEGIN_EVENT_TABLE(SKTitleBar, wxPanel)
     EVT_SIZE(SKTitleBar::OnSize)
     EVT_LEFT_DOWN(SKTitleBar::OnLeftDown)
+    EVT_LEFT_DCLICK(SKTitleBar::OnLeftDown)
     EVT_MOTION(SKTitleBar::OnMotion)
     EVT_LEFT_UP(SKTitleBar::OnLeftUp)
     EVT_MOUSE_CAPTURE_LOST(SKTitleBar::OnCaptureLost)
@@ -59,6 +60,7 @@ SKTitleBar::SKTitleBar(wxBitmap* background, wxBitmap* icon,
     FitTitleText();
     // The title text is a drag handle too.
     titleText_->Bind(wxEVT_LEFT_DOWN, &SKTitleBar::OnLeftDown, this);
+    titleText_->Bind(wxEVT_LEFT_DCLICK, &SKTitleBar::OnLeftDown, this);
     titleText_->Bind(wxEVT_MOTION, &SKTitleBar::OnMotion, this);
     titleText_->Bind(wxEVT_LEFT_UP, &SKTitleBar::OnLeftUp, this);
     titleText_->Bind(wxEVT_MOUSE_CAPTURE_LOST, &SKTitleBar::OnCaptureLost, this);
@@ -90,9 +92,21 @@ SKTitleBar* SKTitleBar::CreateFromTheme(wxWindow* parent, const wxString& title,
 
 void SKTitleBar::Attach(SKResizableFrameBase* frame)
 {
+    if (frame_ != nullptr)
+        frame_->Unbind(wxEVT_SIZE, &SKTitleBar::OnFrameSize, this);
     frame_ = frame;
     attached_ = frame != nullptr;
+    // The frame may be maximized or restored by its owner, not only by the
+    // buttons; either way its size changes.
+    if (frame_ != nullptr)
+        frame_->Bind(wxEVT_SIZE, &SKTitleBar::OnFrameSize, this);
     UpdateMaximizeButtons();
+}
+
+void SKTitleBar::OnFrameSize(wxSizeEvent& event)
+{
+    UpdateMaximizeButtons();
+    event.Skip();
 }
 
 void SKTitleBar::SetTitleFont(const wxFont& font)
@@ -210,7 +224,8 @@ void SKTitleBar::OnSize(wxSizeEvent& event)
 }
 
 // The drag handlers serve the bar and its title text: the window that got the
-// press holds the capture. Positions are the pointer's own screen position;
+// press holds the capture. A quick second press arrives as a double click;
+// it starts a drag like any other press (the bar has no double-click action). Positions are the pointer's own screen position;
 // the event's window-relative one can predate the frame's last move.
 void SKTitleBar::OnLeftDown(wxMouseEvent& event)
 {

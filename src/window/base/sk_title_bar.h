@@ -50,7 +50,7 @@ public:
                                        const wxSize& size = wxDefaultSize);
 
     // Sets the frame the bar drags and whose buttons it works, and makes the
-    // bar act on the mouse.
+    // bar act on the mouse. The bar follows the frame's maximized state.
     void Attach(SKResizableFrameBase* frame);
     bool IsAttached() const { return attached_; }
     SKResizableFrameBase* GetFrame() const { return frame_; }
@@ -61,8 +61,8 @@ public:
     wxString GetTitleLabel() const;
     TwStaticText* GetTitleText() const { return titleText_; }
 
-    // Shows maximize or restore to match the frame (after the frame was
-    // maximized or restored by other means than the bar's buttons).
+    // Shows maximize or restore to match the frame; done on every size
+    // change of the attached frame.
     void UpdateMaximizeButtons();
 
     // Layout options; each change lays the bar out again.
@@ -80,6 +80,7 @@ protected:
 
 private:
     void OnSize(wxSizeEvent& event);
+    void OnFrameSize(wxSizeEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
