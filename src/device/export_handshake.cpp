@@ -1,5 +1,7 @@
 #include "device/export_handshake.h"
 
+#include <pthread.h>
+
 #include <wx/stopwatch.h>
 
 #include "device/export_progress_sink.h"
@@ -33,10 +35,32 @@ void WorkerEnded()
     workers.allEnded.Broadcast();
 }
 
-// Lives in thread-local storage of a worker; destroyed when the thread ends.
-struct WorkerPresence {
-    ~WorkerPresence() { WorkerEnded(); }
-};
+// A worker's thread-specific value: the system calls OnWorkerThreadEnd when
+// the thread ends, after the toolkit's own clean-up. The first call sets the
+// value again, so the count drops only in the next round of thread-specific
+// clean-up, after every library (the packing library's crypto, say) has run
+// its own for this thread.
+void* const kFirstRound = reinterpret_cast<void*>(1);
+void* const kSecondRound = reinterpret_cast<void*>(2);
+
+pthread_key_t WorkerKey();
+
+void OnWorkerThreadEnd(void* value)
+{
+    if (value == kFirstRound && pthread_setspecific(WorkerKey(), kSecondRound) == 0)
+        return;
+    WorkerEnded();
+}
+
+pthread_key_t WorkerKey()
+{
+    static const pthread_key_t key = [] {
+        pthread_key_t created{};
+        pthread_key_create(&created, &OnWorkerThreadEnd);
+        return created;
+    }();
+    return key;
+}
 
 } // namespace
 
@@ -95,8 +119,8 @@ void ExportWorkerNeverRan()
 
 void MarkExportWorkerThread()
 {
-    thread_local WorkerPresence presence;
-    (void)presence;
+    if (pthread_setspecific(WorkerKey(), kFirstRound) != 0)
+        WorkerEnded();  // cannot tell its end: count it as ended now
 }
 
 bool WaitForExportWorkersToEnd(int timeoutMilliseconds)
