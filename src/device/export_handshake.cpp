@@ -43,23 +43,28 @@ void WorkerEnded()
 void* const kFirstRound = reinterpret_cast<void*>(1);
 void* const kSecondRound = reinterpret_cast<void*>(2);
 
-pthread_key_t WorkerKey();
+struct WorkerKey {
+    pthread_key_t key{};
+    bool created = false;
+};
+
+const WorkerKey& TheWorkerKey();
 
 void OnWorkerThreadEnd(void* value)
 {
-    if (value == kFirstRound && pthread_setspecific(WorkerKey(), kSecondRound) == 0)
+    if (value == kFirstRound && pthread_setspecific(TheWorkerKey().key, kSecondRound) == 0)
         return;
     WorkerEnded();
 }
 
-pthread_key_t WorkerKey()
+const WorkerKey& TheWorkerKey()
 {
-    static const pthread_key_t key = [] {
-        pthread_key_t created{};
-        pthread_key_create(&created, &OnWorkerThreadEnd);
-        return created;
+    static const WorkerKey workerKey = [] {
+        WorkerKey made;
+        made.created = pthread_key_create(&made.key, &OnWorkerThreadEnd) == 0;
+        return made;
     }();
-    return key;
+    return workerKey;
 }
 
 } // namespace
@@ -119,8 +124,9 @@ void ExportWorkerNeverRan()
 
 void MarkExportWorkerThread()
 {
-    if (pthread_setspecific(WorkerKey(), kFirstRound) != 0)
-        WorkerEnded();  // cannot tell its end: count it as ended now
+    const WorkerKey& workerKey = TheWorkerKey();
+    if (!workerKey.created || pthread_setspecific(workerKey.key, kFirstRound) != 0)
+        WorkerEnded();  // its end cannot be seen: count it as ended now
 }
 
 bool WaitForExportWorkersToEnd(int timeoutMilliseconds)
