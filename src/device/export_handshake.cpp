@@ -1,5 +1,7 @@
 #include "device/export_handshake.h"
 
+#include <pthread.h>
+
 #include <wx/stopwatch.h>
 
 #include "device/export_progress_sink.h"
@@ -33,10 +35,37 @@ void WorkerEnded()
     workers.allEnded.Broadcast();
 }
 
-// Lives in thread-local storage of a worker; destroyed when the thread ends.
-struct WorkerPresence {
-    ~WorkerPresence() { WorkerEnded(); }
+// A worker's thread-specific value: the system calls OnWorkerThreadEnd when
+// the thread ends, after the toolkit's own clean-up. The first call sets the
+// value again, so the count drops only in the next round of thread-specific
+// clean-up, after every library (the packing library's crypto, say) has run
+// its own for this thread.
+void* const kFirstRound = reinterpret_cast<void*>(1);
+void* const kSecondRound = reinterpret_cast<void*>(2);
+
+struct WorkerKey {
+    pthread_key_t key{};
+    bool created = false;
 };
+
+const WorkerKey& TheWorkerKey();
+
+void OnWorkerThreadEnd(void* value)
+{
+    if (value == kFirstRound && pthread_setspecific(TheWorkerKey().key, kSecondRound) == 0)
+        return;
+    WorkerEnded();
+}
+
+const WorkerKey& TheWorkerKey()
+{
+    static const WorkerKey workerKey = [] {
+        WorkerKey made;
+        made.created = pthread_key_create(&made.key, &OnWorkerThreadEnd) == 0;
+        return made;
+    }();
+    return workerKey;
+}
 
 } // namespace
 
@@ -95,8 +124,9 @@ void ExportWorkerNeverRan()
 
 void MarkExportWorkerThread()
 {
-    thread_local WorkerPresence presence;
-    (void)presence;
+    const WorkerKey& workerKey = TheWorkerKey();
+    if (!workerKey.created || pthread_setspecific(workerKey.key, kFirstRound) != 0)
+        WorkerEnded();  // its end cannot be seen: count it as ended now
 }
 
 bool WaitForExportWorkersToEnd(int timeoutMilliseconds)

@@ -35,8 +35,8 @@ bool IsExportRunning();
 //   ExportWorkerStarting: before a worker thread is run.
 //   ExportWorkerNeverRan: the thread could not be run after all.
 //   MarkExportWorkerThread: first thing on the worker thread; the thread
-//     counts as ended once its thread-local objects are destroyed, which is
-//     after the toolkit's own clean-up of the thread.
+//     counts as ended once the toolkit and every library have cleaned up
+//     after it.
 // WaitForExportWorkersToEnd returns false if some are still there after
 // timeoutMilliseconds.
 void ExportWorkerStarting();

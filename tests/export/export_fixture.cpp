@@ -25,7 +25,7 @@ bool FinishedRecorder::WaitForFinished(int count)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     while (finished < count && std::chrono::steady_clock::now() < deadline) {
-        wxTheApp->ProcessPendingEvents();
+        wxAppConsole::GetInstance()->ProcessPendingEvents();
         if (finished < count)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
