@@ -65,6 +65,11 @@ TEST_F(SKBorderTest, DragsAreIgnoredWhileTheFrameIsMaximized)
     ASSERT_TRUE(window->IsMaximized());
     const wxRect maximized = window->GetRect();
     SKBorder* edge = window->Border(kBorderRight);
+    // The maximized layout lands through size events; press only once the
+    // edge has moved to the frame's new right side.
+    ASSERT_TRUE(WaitFor([&] {
+        return edge->GetScreenRect().GetRight() == window->GetScreenRect().GetRight();
+    }));
     PointerDrag drag(edge);
     const wxPoint press = ScreenCentre(edge);
     ASSERT_TRUE(drag.Press(press));
