@@ -10,7 +10,7 @@ namespace {
 FakeDeviceWorld world;
 
 struct FakePodDevice : PodDevice {
-    FakeDeviceSpec spec;
+    FakeDeviceSpec config;
 };
 
 struct FakeContacts {
@@ -20,9 +20,9 @@ std::list<FakeContacts> contactLists;
 
 const FakeDeviceSpec* FindSpec(const char* id)
 {
-    for (const FakeDeviceSpec& spec : world.devices) {
-        if (spec.id == id)
-            return &spec;
+    for (const FakeDeviceSpec& config : world.devices) {
+        if (config.id == id)
+            return &config;
     }
     return nullptr;
 }
@@ -38,16 +38,16 @@ plist_t MediaList(int count)
 int Initialize(PodDevice* device, const char* folder)
 {
     world.initFolders.push_back(folder ? folder : "");
-    return static_cast<FakePodDevice*>(device)->spec.initResult;
+    return static_cast<FakePodDevice*>(device)->config.initResult;
 }
 
 plist_t GetDeviceInfo(PodDevice* device)
 {
-    const FakeDeviceSpec& spec = static_cast<FakePodDevice*>(device)->spec;
+    const FakeDeviceSpec& config = static_cast<FakePodDevice*>(device)->config;
     plist_t dict = plist_new_dict();
-    if (!spec.name.empty())
-        plist_dict_set_item(dict, "DeviceName", plist_new_string(spec.name.c_str()));
-    plist_dict_set_item(dict, "Type", plist_new_string(spec.type.c_str()));
+    if (!config.name.empty())
+        plist_dict_set_item(dict, "DeviceName", plist_new_string(config.name.c_str()));
+    plist_dict_set_item(dict, "Type", plist_new_string(config.type.c_str()));
     return dict;
 }
 
@@ -62,10 +62,10 @@ plist_t ListDevices()
     if (world.listIsNull)
         return nullptr;
     plist_t array = plist_new_array();
-    for (const FakeDeviceSpec& spec : world.devices) {
+    for (const FakeDeviceSpec& config : world.devices) {
         plist_t entry = plist_new_dict();
-        plist_dict_set_item(entry, "type", plist_new_string(spec.type.c_str()));
-        plist_dict_set_item(entry, "value", plist_new_string(spec.id.c_str()));
+        plist_dict_set_item(entry, "type", plist_new_string(config.type.c_str()));
+        plist_dict_set_item(entry, "value", plist_new_string(config.id.c_str()));
         plist_array_append_item(array, entry);
     }
     return array;
@@ -74,12 +74,12 @@ plist_t ListDevices()
 PodDevice* OpenDevice(const char* id, const char* /*type*/)
 {
     world.opened.push_back(id);
-    const FakeDeviceSpec* spec = FindSpec(id);
-    if (spec == nullptr || spec->openFails)
+    const FakeDeviceSpec* config = FindSpec(id);
+    if (config == nullptr || config->openFails)
         return nullptr;
     auto* device = new FakePodDevice;
     device->impl = nullptr;
-    device->spec = *spec;
+    device->config = *config;
     device->Initialize = &Initialize;
     device->GetDeviceInfo = &GetDeviceInfo;
     device->CopyFileToLocal = &Copy;
@@ -95,21 +95,21 @@ PodDevice* OpenDevice(const char* id, const char* /*type*/)
 void CloseDevice(PodDevice* device)
 {
     auto* fake = static_cast<FakePodDevice*>(device);
-    world.closed.push_back(fake->spec.id);
+    world.closed.push_back(fake->config.id);
     delete fake;
 }
 
 HandoverContact* GetContacts(void*, const char* id, int* count)
 {
-    const FakeDeviceSpec* spec = FindSpec(id);
+    const FakeDeviceSpec* config = FindSpec(id);
     *count = 0;
-    if (spec == nullptr || spec->contactNames.empty())
+    if (config == nullptr || config->contactNames.empty())
         return nullptr;
     contactLists.emplace_back();
     auto& records = contactLists.back().records;
-    records.resize(spec->contactNames.size());
+    records.resize(config->contactNames.size());
     for (size_t i = 0; i < records.size(); ++i) {
-        records[i].name = spec->contactNames[i];
+        records[i].name = config->contactNames[i];
         records[i].properties = nullptr;
         records[i].next = i + 1 < records.size() ? &records[i + 1] : nullptr;
     }
