@@ -1,0 +1,153 @@
+#include "window/export_command.h"
+
+#include <memory>
+#include <utility>
+
+#include <wx/dirdlg.h>
+#include <wx/intl.h>
+
+#include "app/app_registry.h"
+#include "device/do_export_device_file.h"
+#include "device/export_catalog_info.h"
+#include "device/html_export.h"
+#include "device/html_export_request.h"
+#include "window/client/content_list_ctrl.h"
+#include "window/client/content_list_model.h"
+#include "window/client/device_content_view.h"
+#include "window/client/right_pane.h"
+#include "window/tw_progress_dialog.h"
+
+namespace {
+
+wxString AskFolderOnScreen(wxWindow* parent)
+{
+    wxDirDialog dialog(parent, _("Choose a folder to export to"), wxEmptyString,
+                       wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
+}
+
+ExportFolderChooser& FolderChooser()
+{
+    static ExportFolderChooser chooser = AskFolderOnScreen;
+    return chooser;
+}
+
+wxString ForwardSlashes(wxString path)
+{
+    path.Replace("\\", "/");
+    return path;
+}
+
+// The list of the shown sub-view, or null (icon views and the message display
+// are not lists).
+ContentListCtrl* ShownList(DeviceContentView* view)
+{
+    switch (view->ShownSubView()) {
+    case DeviceContentView::kMediaPanel: return view->GetMediaList();
+    case DeviceContentView::kCameraRollList: return view->GetCameraRollList();
+    case DeviceContentView::kPhotoList: return view->GetPhotoList();
+    case DeviceContentView::kContacts: return view->GetContactList();
+    case DeviceContentView::kMessagePanel: return view->GetMessageList();
+    case DeviceContentView::kNotes: return view->GetNoteList();
+    case DeviceContentView::kBookmarks: return view->GetBookmarkList();
+    default: return nullptr;
+    }
+}
+
+int HtmlKindOf(ContentList list)
+{
+    switch (list) {
+    case ContentList::Contacts: return kHtmlContacts;
+    case ContentList::Conversations: return kHtmlMessages;
+    case ContentList::Notes: return kHtmlNotes;
+    case ContentList::Bookmarks: return kHtmlBookmarks;
+    default: return -1;
+    }
+}
+
+void RunBehindProgressDialog(wxWindow* parent, TwProgressDialog::Starter starter)
+{
+    TwProgressDialog dialog(parent, _("Export"));
+    dialog.SetStarter(std::move(starter));
+    dialog.ShowModal();
+}
+
+void RunFileExport(wxWindow* parent, const ContentListCtrl& list, const wxString& folder)
+{
+    auto request = std::make_unique<ExportCatalogInfo>();
+    request->destination = ForwardSlashes(folder);
+    const ContentListModel& model = list.Model();
+    for (unsigned row : ExportRowsOf(list)) {
+        const ContentRow& shown = model.ShownRow(row);
+        request->AddItem(shown.path, shown.texts[0]);
+    }
+    if (request->items.empty())
+        return;
+    RunBehindProgressDialog(parent, [&request](ExportProgressSink& sink) {
+        request->progressDialog = &sink;
+        LaunchFileExport(std::move(request));
+    });
+}
+
+void RunHtmlExport(wxWindow* parent, const ContentListCtrl& list, int kind, const wxString& folder)
+{
+    const ContentListModel& model = list.Model();
+    // The page reads the records from here until the export has ended, which
+    // is before the dialog's modal loop returns.
+    std::vector<const void*> records;
+    for (size_t row = 0; row < model.ShownCount(); ++row)
+        records.push_back(model.ShownRow(row).rowRecord);
+    auto request = std::make_unique<HtmlExportRequest>();
+    request->records = &records;
+    request->destination = ForwardSlashes(folder);
+    request->kind = kind;
+    request->rowIndexes = ExportRowsOf(list);
+    RunBehindProgressDialog(parent, [&request](ExportProgressSink& sink) {
+        request->progressDialog = &sink;
+        LaunchHtmlExport(std::move(request));
+    });
+}
+
+} // namespace
+
+ScopedExportFolderChooser::ScopedExportFolderChooser(ExportFolderChooser chooser)
+    : previous_(std::exchange(FolderChooser(), std::move(chooser)))
+{
+}
+
+ScopedExportFolderChooser::~ScopedExportFolderChooser()
+{
+    FolderChooser() = std::move(previous_);
+}
+
+std::vector<unsigned> ExportRowsOf(const ContentListCtrl& list)
+{
+    const ContentListModel& model = list.Model();
+    std::vector<unsigned> ticked;
+    std::vector<unsigned> all;
+    for (size_t row = 0; row < model.ShownCount(); ++row) {
+        all.push_back(static_cast<unsigned>(row));
+        if (model.Ticks().IsTicked(row))
+            ticked.push_back(static_cast<unsigned>(row));
+    }
+    return ticked.empty() ? all : ticked;
+}
+
+void RunExportCommand(wxWindow* parent)
+{
+    auto* rightPane = FindRegistered<RightPane>(kRightPaneSlot);
+    if (rightPane == nullptr || rightPane->GetShownView() != RightPane::kDeviceContent)
+        return;
+    DeviceContentView* view = rightPane->GetDeviceContentView();
+    ContentListCtrl* list = view != nullptr ? ShownList(view) : nullptr;
+    if (list == nullptr || list->Model().ShownCount() == 0)
+        return;
+    const wxString folder = FolderChooser()(parent);
+    if (folder.empty())
+        return;
+    const int htmlKind = HtmlKindOf(list->Model().List());
+    if (htmlKind >= 0)
+        RunHtmlExport(parent, *list, htmlKind, folder);
+    else
+        RunFileExport(parent, *list, folder);
+}
