@@ -32,6 +32,7 @@
 
 namespace {
 
+constexpr int kSearchBoxWidth = 180;
 const char* const kExportCrop = "/face/base-button/export-button-crop";
 
 wxColour OpaqueFaceColour(const wxString& key)
@@ -96,7 +97,8 @@ bool ToolBar::Create(wxWindow* parent, const wxPoint& position, const wxSize& si
     listViewButton_ = NewToggle(this, "list_view", ID_LIST_VIEW);
     filterViewButton_ = NewToggle(this, "filter_view", ID_FILTER_VIEW);
 
-    searchBox_ = new wxSearchCtrl(this, ID_SEARCH_BOX, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+    // GTK's default size leaves no room for the text beside the buttons.
+    searchBox_ = new wxSearchCtrl(this, ID_SEARCH_BOX, wxEmptyString, wxDefaultPosition, wxSize(kSearchBoxWidth, -1),
                                   wxTE_PROCESS_ENTER);
     searchBox_->ShowSearchButton(true);
     searchBox_->ShowCancelButton(true);
