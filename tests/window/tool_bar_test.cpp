@@ -353,3 +353,23 @@ TEST_F(ToolBarTest, NothingTickedExportsTheWholeList)
     EXPECT_EQ(FilesIn(folder).size(), shown);
     std::filesystem::remove_all(folder);
 }
+
+TEST_F(ToolBarTest, ContactsWithTheSecondRowTickedExportThatContactToAPage)
+{
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / "export-contacts";
+    std::filesystem::create_directories(folder);
+    ScopedExportFolderChooser chooser([&](wxWindow*) { return wxString::FromUTF8(folder.u8string()); });
+    leftPane->GetNavigationTree()->SelectItem(leftPane->GetCategoryNode(11));
+    ContentListCtrl* contacts = rightPane->GetDeviceContentView()->GetContactList();
+    ASSERT_EQ(rightPane->GetDeviceContentView()->ShownSubView(), DeviceContentView::kContacts);
+    ASSERT_GT(contacts->Model().ShownCount(), 2u);
+    contacts->GetModel()->ChangeValue(wxVariant(true), contacts->Model().GetItem(1), 0);
+    EXPECT_EQ(ExportRowsOf(*contacts), std::vector<unsigned>{1});
+
+    Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>{"Contacts.html"});
+    const std::string page = ReadTextFile((folder / "Contacts.html").string());
+    EXPECT_NE(page.find(contacts->Model().ShownRow(1).texts[0].utf8_string()), std::string::npos);
+    EXPECT_EQ(page.find(contacts->Model().ShownRow(2).texts[0].utf8_string()), std::string::npos);
+    std::filesystem::remove_all(folder);
+}
