@@ -10,10 +10,12 @@
 #include "device/do_export_device_file.h"
 #include "device/export_catalog_info.h"
 #include "device/html_export.h"
+#include "content/picture_icon_view_data.h"
 #include "device/html_export_request.h"
 #include "window/client/content_list_ctrl.h"
 #include "window/client/content_list_model.h"
 #include "window/client/device_content_view.h"
+#include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
 #include "window/tw_progress_dialog.h"
 
@@ -54,6 +56,15 @@ ContentListCtrl* ShownList(DeviceContentView* view)
     }
 }
 
+PictureIconView* ShownIconView(DeviceContentView* view)
+{
+    switch (view->ShownSubView()) {
+    case DeviceContentView::kCameraRollIcons: return view->GetCameraRollIconView();
+    case DeviceContentView::kPhotoIcons: return view->GetPhotoIconView();
+    default: return nullptr;
+    }
+}
+
 int HtmlKindOf(ContentList list)
 {
     switch (list) {
@@ -72,17 +83,35 @@ void RunBehindProgressDialog(wxWindow* parent, TwProgressDialog::Starter starter
     dialog.ShowModal();
 }
 
-void RunFileExport(wxWindow* parent, const ContentListCtrl& list, const wxString& folder)
+std::unique_ptr<ExportCatalogInfo> ListItems(const ContentListCtrl& list)
 {
     auto request = std::make_unique<ExportCatalogInfo>();
-    request->destination = ForwardSlashes(folder);
     const ContentListModel& model = list.Model();
     for (unsigned row : ExportRowsOf(list)) {
         const ContentRow& shown = model.ShownRow(row);
         request->AddItem(shown.path, shown.texts[0]);
     }
+    return request;
+}
+
+// The selected pictures, or every picture when none is selected.
+std::unique_ptr<ExportCatalogInfo> IconItems(const PictureIconView& icons)
+{
+    auto request = std::make_unique<ExportCatalogInfo>();
+    const bool selectedOnly = icons.GetSelectedItemCount() > 0;
+    for (long item = 0; item < icons.GetItemCount(); ++item) {
+        const PictureIconViewData* record = icons.Record(item);
+        if (record != nullptr && (!selectedOnly || icons.IsSelected(item)))
+            request->AddItem(record->path, record->name);
+    }
+    return request;
+}
+
+void RunFileExport(wxWindow* parent, std::unique_ptr<ExportCatalogInfo> request, const wxString& folder)
+{
     if (request->items.empty())
         return;
+    request->destination = ForwardSlashes(folder);
     RunBehindProgressDialog(parent, [&request](ExportProgressSink& sink) {
         request->progressDialog = &sink;
         LaunchFileExport(std::move(request));
@@ -139,15 +168,22 @@ void RunExportCommand(wxWindow* parent)
     if (rightPane == nullptr || rightPane->GetShownView() != RightPane::kDeviceContent)
         return;
     DeviceContentView* view = rightPane->GetDeviceContentView();
-    ContentListCtrl* list = view != nullptr ? ShownList(view) : nullptr;
-    if (list == nullptr || list->Model().ShownCount() == 0)
+    if (view == nullptr)
+        return;
+    PictureIconView* icons = ShownIconView(view);
+    ContentListCtrl* list = ShownList(view);
+    if (icons != nullptr ? icons->GetItemCount() == 0 : list == nullptr || list->Model().ShownCount() == 0)
         return;
     const wxString folder = FolderChooser()(parent);
     if (folder.empty())
         return;
+    if (icons != nullptr) {
+        RunFileExport(parent, IconItems(*icons), folder);
+        return;
+    }
     const int htmlKind = HtmlKindOf(list->Model().List());
     if (htmlKind >= 0)
         RunHtmlExport(parent, *list, htmlKind, folder);
     else
-        RunFileExport(parent, *list, folder);
+        RunFileExport(parent, ListItems(*list), folder);
 }

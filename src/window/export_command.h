@@ -2,7 +2,8 @@
 // The export command behind the export button and Edit > Export: picks the
 // rows of the list that is shown (the ticked rows, or every row when none is
 // ticked), asks for a folder and runs the export behind the progress dialog.
-// Media and picture rows are copied as files; contacts, conversations, notes
+// Media and picture rows (and the selected pictures of an icon view, or all
+// of them) are copied as files; contacts, conversations, notes
 // and bookmarks go into one HTML page.
 //
 // The folder question goes through a chooser that tests can replace; the

@@ -30,6 +30,7 @@
 #include "window/client/content_list_model.h"
 #include "window/client/device_content_view.h"
 #include "window/client/left_pane.h"
+#include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
 #include "window/export_command.h"
 #include "window/status_bar.h"
@@ -371,5 +372,24 @@ TEST_F(ToolBarTest, ContactsWithTheSecondRowTickedExportThatContactToAPage)
     const std::string page = ReadTextFile((folder / "Contacts.html").string());
     EXPECT_NE(page.find(contacts->Model().ShownRow(1).texts[0].utf8_string()), std::string::npos);
     EXPECT_EQ(page.find(contacts->Model().ShownRow(2).texts[0].utf8_string()), std::string::npos);
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(ToolBarTest, IconViewExportsTheSelectedPictures)
+{
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / "export-pictures";
+    std::filesystem::create_directories(folder);
+    ScopedExportFolderChooser chooser([&](wxWindow*) { return wxString::FromUTF8(folder.u8string()); });
+    leftPane->GetNavigationTree()->SelectItem(leftPane->GetCategoryNode(10));
+    DeviceContentView* view = rightPane->GetDeviceContentView();
+    ASSERT_EQ(view->ShownSubView(), DeviceContentView::kPhotoIcons);
+    PictureIconView* icons = view->GetPhotoIconView();
+    ASSERT_GT(icons->GetItemCount(), 3);
+    icons->Select(0, false);
+    icons->Select(2);
+    icons->Select(3);
+
+    Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
+    EXPECT_EQ(FilesIn(folder).size(), 2u);
     std::filesystem::remove_all(folder);
 }
