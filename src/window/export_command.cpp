@@ -5,16 +5,20 @@
 
 #include <wx/dirdlg.h>
 #include <wx/intl.h>
+#include <wx/treectrl.h>
 
 #include "app/app_registry.h"
 #include "device/do_export_device_file.h"
 #include "device/export_catalog_info.h"
 #include "device/html_export.h"
+#include "content/media_rows.h"
 #include "content/picture_icon_view_data.h"
 #include "device/html_export_request.h"
 #include "window/client/content_list_ctrl.h"
 #include "window/client/content_list_model.h"
 #include "window/client/device_content_view.h"
+#include "window/client/left_pane.h"
+#include "window/client/navigation_tree_ctrl_data.h"
 #include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
 #include "window/tw_progress_dialog.h"
@@ -107,6 +111,22 @@ std::unique_ptr<ExportCatalogInfo> IconItems(const PictureIconView& icons)
     return request;
 }
 
+// Every song of the device, for the device summary: the music node's rows.
+std::unique_ptr<ExportCatalogInfo> AllMusic()
+{
+    auto request = std::make_unique<ExportCatalogInfo>();
+    auto* leftPane = FindRegistered<LeftPane>(kLeftPaneSlot);
+    const wxTreeItemId music = leftPane != nullptr ? leftPane->GetCategoryNode(0) : wxTreeItemId();
+    if (!music.IsOk())
+        return request;
+    const auto* data = static_cast<const NavigationTreeCtrlData*>(leftPane->GetNavigationTree()->GetItemData(music));
+    if (data == nullptr || data->content == nullptr)
+        return request;
+    for (const ContentRow& row : BuildMediaRows(data->kind, static_cast<plist_t>(data->content)))
+        request->AddItem(row.path, row.texts[0]);
+    return request;
+}
+
 void RunFileExport(wxWindow* parent, std::unique_ptr<ExportCatalogInfo> request, const wxString& folder)
 {
     if (request->items.empty())
@@ -165,7 +185,18 @@ std::vector<unsigned> ExportRowsOf(const ContentListCtrl& list)
 void RunExportCommand(wxWindow* parent)
 {
     auto* rightPane = FindRegistered<RightPane>(kRightPaneSlot);
-    if (rightPane == nullptr || rightPane->GetShownView() != RightPane::kDeviceContent)
+    if (rightPane == nullptr)
+        return;
+    if (rightPane->GetShownView() == RightPane::kDeviceInfo) {
+        std::unique_ptr<ExportCatalogInfo> music = AllMusic();
+        if (music->items.empty())
+            return;
+        const wxString folder = FolderChooser()(parent);
+        if (!folder.empty())
+            RunFileExport(parent, std::move(music), folder);
+        return;
+    }
+    if (rightPane->GetShownView() != RightPane::kDeviceContent)
         return;
     DeviceContentView* view = rightPane->GetDeviceContentView();
     if (view == nullptr)

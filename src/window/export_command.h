@@ -4,7 +4,7 @@
 // ticked), asks for a folder and runs the export behind the progress dialog.
 // Media and picture rows (and the selected pictures of an icon view, or all
 // of them) are copied as files; contacts, conversations, notes
-// and bookmarks go into one HTML page.
+// and bookmarks go into one HTML page. The device summary exports every song.
 //
 // The folder question goes through a chooser that tests can replace; the
 // default one is the toolkit's folder dialog.

@@ -393,3 +393,17 @@ TEST_F(ToolBarTest, IconViewExportsTheSelectedPictures)
     EXPECT_EQ(FilesIn(folder).size(), 2u);
     std::filesystem::remove_all(folder);
 }
+
+TEST_F(ToolBarTest, DeviceSummaryExportsAllMusic)
+{
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / "export-device-music";
+    std::filesystem::create_directories(folder);
+    ScopedExportFolderChooser chooser([&](wxWindow*) { return wxString::FromUTF8(folder.u8string()); });
+    const size_t songs = ShowMusic()->Model().ShownCount();
+    leftPane->GetNavigationTree()->SelectItem(leftPane->GetNavigationTree()->GetRootItem());
+    ASSERT_EQ(rightPane->GetShownView(), RightPane::kDeviceInfo);
+
+    Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
+    EXPECT_EQ(FilesIn(folder).size(), songs);
+    std::filesystem::remove_all(folder);
+}
