@@ -19,6 +19,7 @@
 #include "window/client/client.h"
 #include "window/client/left_pane.h"
 #include "window/client/no_device_view.h"
+#include "window/client/right_pane.h"
 #include "window/status_bar.h"
 #include "window/tool_bar.h"
 
@@ -63,6 +64,7 @@ TransferFrame::TransferFrame(const wxString& title, const wxPoint& position, con
 
     client_ = new Client(this);
     grid->Add(client_, wxGBPosition(3, 1), wxGBSpan(1, 1), wxEXPAND);
+    toolBar_->InstallSummaryHandler(client_->GetRightPane()->GetDeviceContentView());
 
     statusBar_ = new StatusBar(this, wxDefaultPosition, wxSize(-1, kStatusBarHeight));
     statusBar_->SetBackground(LoadThemeBitmap("image/status/status_bg.png"));
