@@ -5,21 +5,16 @@
 
 #include <gtk/gtk.h>
 #include <wx/menu.h>
-#include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include "chrome_window_test.h"
 #include "common/image_fixtures.h"
 #include "support/gui_test.h"
+#include "support/pointer_script.h"
 #include "window/base/sk_menu_bar.h"
 #include "window/base/sk_menu_button.h"
 
 namespace {
-
-bool IsOnScreen(wxMenu* menu)
-{
-    return menu != nullptr && gtk_widget_get_mapped(menu->m_menu);
-}
 
 // Where the menu's pop-up window sits on the screen.
 wxPoint MenuOrigin(wxMenu* menu)
@@ -38,72 +33,6 @@ wxPoint BelowTitle(wxWindow* title)
     const wxRect rect = title->GetScreenRect();
     return wxPoint(rect.x, rect.y + rect.height + 1);
 }
-
-// Steps that drive the real pointer while a menu's own loop runs. A pop-up
-// menu blocks the code that opened it, so the steps run from a timer (which
-// the menu's loop keeps running): each waits for its condition, then acts.
-// The test waits, outside, for the script to end; a step that does not come
-// about in time ends the script and takes any open menu down.
-class PointerScript : public wxTimer {
-public:
-    struct Step {
-        const char* name;
-        std::function<bool()> ready;
-        std::function<void()> act;
-    };
-
-    PointerScript(std::vector<Step> steps, std::vector<wxMenu*> menus)
-        : steps_(std::move(steps)), menus_(std::move(menus))
-    {
-    }
-
-    bool Run()
-    {
-        deadline_ = wxGetLocalTimeMillis() + kGuiWaitTimeoutMs;
-        Start(10);
-        WaitFor([this] { return !IsRunning() && !AnyMenuOnScreen(); }, 3 * kGuiWaitTimeoutMs);
-        Stop();
-        return next_ == steps_.size();
-    }
-
-    const char* StuckAt() const { return next_ < steps_.size() ? steps_[next_].name : "nowhere"; }
-
-    void Notify() override
-    {
-        if (next_ == steps_.size()) {
-            Stop();
-            return;
-        }
-        if (wxGetLocalTimeMillis() > deadline_) {
-            Stop();
-            for (wxMenu* menu : menus_)
-                if (IsOnScreen(menu))
-                    gtk_menu_popdown(GTK_MENU(menu->m_menu));
-            return;
-        }
-        Step& step = steps_[next_];
-        if (!step.ready())
-            return;
-        ++next_;
-        deadline_ = wxGetLocalTimeMillis() + kGuiWaitTimeoutMs;
-        if (step.act)
-            step.act();
-    }
-
-private:
-    bool AnyMenuOnScreen() const
-    {
-        for (wxMenu* menu : menus_)
-            if (IsOnScreen(menu))
-                return true;
-        return false;
-    }
-
-    std::vector<Step> steps_;
-    std::vector<wxMenu*> menus_;
-    size_t next_ = 0;
-    wxLongLong deadline_;
-};
 
 class SKMenuBarTest : public ChromeWindowTest {
 protected:

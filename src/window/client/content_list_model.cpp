@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "content/cell_text.h"
+
 ContentListModel::ContentListModel(ContentList list) : wxDataViewVirtualListModel(0), list_(list) {}
 
 void ContentListModel::Load(std::shared_ptr<const Rows> rows, const wxBitmap& icon)
@@ -74,7 +76,7 @@ void ContentListModel::GetValueByRow(wxVariant& value, unsigned int row, unsigne
         value << icon_;
     } else {
         const int text = static_cast<int>(column) - 2;
-        value = text < ContentRow::kMaxTexts ? ShownRow(row).texts[text] : wxString();
+        value = text < ContentRow::kMaxTexts ? CellText(ShownRow(row).texts[text]) : wxString();
     }
 }
 
