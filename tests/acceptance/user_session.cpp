@@ -48,6 +48,25 @@ std::string UserSession::DeviceFolder()
     return HANDOVER_STAGE_DIR "/demo-devices/iphone";
 }
 
+void UserSession::SetUpTestSuite()
+{
+    const fs::path prefix = fs::path(std::getenv("HOME")) / "installed";
+    const fs::path log = fs::path(std::getenv("HOME")) / "install.log";
+    const std::string command = std::string("\"" HANDOVER_CMAKE_COMMAND "\" --install \"" HANDOVER_BUILD_DIR
+                                            "\" --prefix \"") + prefix.string() + "\" > \"" + log.string() + "\" 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << FileBytes(log);
+    const fs::path program = prefix / HANDOVER_DATA_SUBDIR / "bin" / HANDOVER_PROGRAM_NAME;
+    ASSERT_TRUE(fs::exists(program)) << program;
+    ASSERT_TRUE(fs::exists(prefix / "bin" / HANDOVER_PROGRAM_NAME));
+    SetExecutablePath(wxString::FromUTF8(program.u8string()));
+    ASSERT_EQ(GetInstallDir(), wxString::FromUTF8((prefix / HANDOVER_DATA_SUBDIR).u8string()));
+}
+
+void UserSession::TearDownTestSuite()
+{
+    SetExecutablePath(HANDOVER_STAGE_DIR "/bin/" HANDOVER_PROGRAM_NAME);
+}
+
 void UserSession::SetUp()
 {
     WriteLanguage(kLanguageEnglish);

@@ -1,5 +1,6 @@
 #pragma once
-// A user's session with the real main window on a demo device, driven with
+// A user's session with the real main window of the installed program on a
+// demo device, driven with
 // the real pointer and keyboard (XTest, through wxUIActionSimulator): clicks
 // on tree nodes, check boxes, icons and buttons, typing into the search box,
 // menus opened from their titles. The folder question of an export is the one
@@ -28,6 +29,12 @@ class UserSession : public testing::Test {
 public:
     // The demo device the session looks at, below the staged build tree.
     static std::string DeviceFolder();
+
+    // Installs the build into a prefix below the temporary home and has the
+    // program take its data from there; the end of the suite goes back to
+    // the build tree.
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
 
 protected:
     void SetUp() override;
