@@ -2,13 +2,12 @@
 
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 #include <wx/intl.h>
 
 #include "app/text_format.h"
 #include "device/device_slot.h"
+#include "device/plist_fields.h"
 
 namespace {
 
@@ -54,30 +53,10 @@ const CategoryInfo* FindCategory(int kind)
     return nullptr;
 }
 
-plist_t DictItem(plist_t dict, const char* key, plist_type type)
-{
-    if (dict == nullptr || plist_get_node_type(dict) != PLIST_DICT)
-        return nullptr;
-    plist_t item = plist_dict_get_item(dict, key);
-    return item != nullptr && plist_get_node_type(item) == type ? item : nullptr;
-}
-
-wxString DictString(plist_t dict, const char* key)
-{
-    plist_t item = DictItem(dict, key, PLIST_STRING);
-    if (item == nullptr)
-        return wxString();
-    char* raw = nullptr;
-    plist_get_string_val(item, &raw);
-    std::unique_ptr<char, decltype(&std::free)> holder(raw, &std::free);
-    return Utf8ToString(raw);
-}
-
-std::uint64_t DictUint(plist_t dict, const char* key)
+std::uint64_t UintMember(plist_t dict, const char* key)
 {
     std::uint64_t value = 0;
-    if (plist_t item = DictItem(dict, key, PLIST_UINT))
-        plist_get_uint_val(item, &value);
+    DictUint(dict, key, value);
     return value;
 }
 
@@ -98,18 +77,8 @@ int ArraySize(plist_t array)
 // One child per element of a books or playlists array: "name (number)".
 void AddArrayChildren(NavigationNode& parent, plist_t array, int childKind, const char* nameKey)
 {
-    if (array == nullptr || plist_get_node_type(array) != PLIST_ARRAY)
-        return;
-    plist_array_iter iter = nullptr;
-    plist_array_new_iter(array, &iter);
-    if (iter == nullptr)
-        return;
-    for (;;) {
-        plist_t element = nullptr;
-        plist_array_next_item(array, iter, &element);
-        if (element == nullptr)
-            break;
-        const std::uint64_t number = DictUint(element, "number");
+    ForEachArrayElement(array, [&](plist_t element) {
+        const std::uint64_t number = UintMember(element, "number");
         NavigationNode child;
         child.kind = childKind;
         child.icon = parent.icon;
@@ -118,8 +87,7 @@ void AddArrayChildren(NavigationNode& parent, plist_t array, int childKind, cons
         child.label = wxString::Format("%s (%llu)", DictString(element, nameKey),
                                        static_cast<unsigned long long>(number));
         parent.children.push_back(std::move(child));
-    }
-    std::free(iter);
+    });
 }
 
 NavigationNode CategoryNode(int kind, void* content, int count)
@@ -135,7 +103,7 @@ NavigationNode CategoryNode(int kind, void* content, int count)
 void AddListCategory(NavigationNode& root, int kind, plist_t list)
 {
     if (list != nullptr)
-        root.children.push_back(CategoryNode(kind, list, ToCount(DictUint(list, "number"))));
+        root.children.push_back(CategoryNode(kind, list, ToCount(UintMember(list, "number"))));
 }
 
 template <class Record>
