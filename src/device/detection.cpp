@@ -115,26 +115,24 @@ void LoadSlot(DeviceSlot& slot, wxEvtHandler* progress)
                                                                    : _("Unknown Device");
     QueueProgress(progress, 1, slot.deviceName);
 
-    slot.music = device->GetMusic(device, 0, 0);
-    QueueProgress(progress, 2, slot.deviceName);
-    slot.movies = device->GetMovies(device, 0, 0);
-    QueueProgress(progress, 3, slot.deviceName);
-    slot.tvShows = device->GetTvShows(device, 0, 0);
-    QueueProgress(progress, 4, slot.deviceName);
-    slot.podcasts = device->GetPodcasts(device, 0, 0);
-    QueueProgress(progress, 5, slot.deviceName);
-    slot.audiobooks = device->GetAudiobooks(device, 0, 0);
-    QueueProgress(progress, 6, slot.deviceName);
-    slot.books = device->GetBooks(device, 0, 0);
-    QueueProgress(progress, 7, slot.deviceName);
-    slot.ringtones = device->GetRingtones(device, 0, 0);
-    QueueProgress(progress, 8, slot.deviceName);
-    slot.playlists = device->GetPlaylists(device, 0, 0);
-    QueueProgress(progress, 9, slot.deviceName);
-    slot.voiceMemos = device->GetVoiceMemos(device, 0, 0);
-    QueueProgress(progress, 10, slot.deviceName);
-    slot.cameraRoll = device->GetCameraRoll(device, 0, 0);
-    QueueProgress(progress, 11, slot.deviceName);
+    // Steps 2 to 11: the media and picture lists, in the order of their
+    // progress texts.
+    using ListGetter = plist_t (*PodDevice::*)(PodDevice*, int, int);
+    static const struct {
+        plist_t DeviceSlot::*list;
+        ListGetter get;
+    } kListSteps[] = {
+        {&DeviceSlot::music, &PodDevice::GetMusic},           {&DeviceSlot::movies, &PodDevice::GetMovies},
+        {&DeviceSlot::tvShows, &PodDevice::GetTvShows},       {&DeviceSlot::podcasts, &PodDevice::GetPodcasts},
+        {&DeviceSlot::audiobooks, &PodDevice::GetAudiobooks}, {&DeviceSlot::books, &PodDevice::GetBooks},
+        {&DeviceSlot::ringtones, &PodDevice::GetRingtones},   {&DeviceSlot::playlists, &PodDevice::GetPlaylists},
+        {&DeviceSlot::voiceMemos, &PodDevice::GetVoiceMemos}, {&DeviceSlot::cameraRoll, &PodDevice::GetCameraRoll},
+    };
+    int step = 2;
+    for (const auto& listStep : kListSteps) {
+        slot.*listStep.list = (device->*listStep.get)(device, 0, 0);
+        QueueProgress(progress, step++, slot.deviceName);
+    }
     slot.photos = device->GetPhotos(device);
     QueueProgress(progress, 12, slot.deviceName);
 
