@@ -48,7 +48,8 @@ namespace {
 const std::string kDemo = HANDOVER_STAGE_DIR "/demo-devices/";
 
 // With HANDOVER_SCREENSHOTS naming a folder, the tests leave a picture of the
-// window there for a person to look at.
+// window there for a person to look at: the window and every dialog shown
+// over it, with the frames a window manager draws around them.
 void SaveShot(wxWindow* window, const char* name)
 {
     const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
@@ -64,7 +65,12 @@ void SaveShot(wxWindow* window, const char* name)
     for (wxWindow* child : window->GetChildren())
         repaint(child);
     PumpPendingEvents();
-    CaptureClientArea(window).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+    wxRect shown = window->GetScreenRect();
+    for (wxWindow* topLevel : wxTopLevelWindows)
+        if (topLevel->IsShown())
+            shown.Union(topLevel->GetScreenRect().Inflate(8));
+    shown.Intersect(wxRect(wxGetDisplaySize()));
+    CaptureScreenRect(shown).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
 }
 
 std::vector<wxString> TitleLabels(SKMenuBar* bar)
