@@ -10,6 +10,7 @@
 #include <wx/frame.h>
 
 #include "app/domain_option.h"
+#include "app/language.h"
 #include "app/product_paths.h"
 #include "common/image_util.h"
 #include "pointer_drag.h"
@@ -255,4 +256,27 @@ TEST(AboutDialogTest, MissingBackgroundGivesAnEmptyDialog)
     PumpPendingEvents();
     dialog.Hide();
     PumpPendingEvents();
+}
+
+TEST(AboutDialogTest, EveryLanguageTranslatesTheTitleNoticeAndOk)
+{
+    const wxString year = BuildYearOf(GetBuildDate());
+    for (int i = 0; i < GetLanguageEntryCount(); ++i) {
+        const LanguageEntry& language = GetLanguageEntries()[i];
+        InstallLocale(language.code);
+        AboutDialog dialog;
+        ASSERT_TRUE(CreateAboutDialog(dialog));
+        const bool english = language.code == kLanguageEnglish;
+        EXPECT_EQ(dialog.GetTitle() == "About", english) << language.catalogName;
+        EXPECT_EQ(dialog.GetOkButton()->GetLabel() == "Ok", english) << language.catalogName;
+        const wxString notice = Texts(&dialog).at(1)->GetLabel();
+        EXPECT_EQ(notice.EndsWith(". All rights reserved."), english) << language.catalogName;
+        EXPECT_NE(notice.Find(year + " Corvane"), wxNOT_FOUND) << notice;
+        // The title keeps its corner whatever its length.
+        dialog.Show();
+        ASSERT_TRUE(WaitForShown(&dialog));
+        EXPECT_GT(DarkPixels(CaptureClientArea(&dialog), wxRect(20, 6, 12, 14)), 5) << language.catalogName;
+        SaveShot(&dialog, (wxString("about-dialog-") + language.catalogName).c_str());
+    }
+    InstallLocale(kLanguageEnglish);
 }
