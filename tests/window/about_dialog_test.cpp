@@ -3,6 +3,7 @@
 // without the background.
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -240,6 +241,15 @@ TEST(AboutDialogTest, DragsByTheBackgroundButNotByAControl)
     }
     PumpPendingEvents();
     EXPECT_EQ(dialog.GetPosition(), moved);
+}
+
+TEST(AboutDialogTest, BaseClassIsKnownByItsNameAsADialog)
+{
+    const wxClassInfo* info = wxClassInfo::FindClass("AboutDialogBase");
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->IsKindOf(wxCLASSINFO(wxDialog)));
+    std::unique_ptr<wxObject> made(info->CreateObject());
+    EXPECT_NE(dynamic_cast<AboutDialogBase*>(made.get()), nullptr);
 }
 
 TEST(AboutDialogTest, MissingBackgroundGivesAnEmptyDialog)
