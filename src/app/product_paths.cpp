@@ -65,6 +65,18 @@ wxString GetProductVersion()
     return "1.0.15";
 }
 
+wxString GetBuildDate()
+{
+    return __DATE__;
+}
+
+wxString BuildYearOf(const wxString& buildDate)
+{
+    wxString date = buildDate;
+    date.Trim(true);
+    return date.AfterLast(' ');
+}
+
 wxString GetMainWindowTitle()
 {
     return wxString() + GetProductDisplayName();

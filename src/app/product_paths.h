@@ -11,6 +11,13 @@ wxString GetProductDisplayName();
 wxString GetProductVersion();
 wxString GetMainWindowTitle();
 
+// The date the program was built, "Oct 23 2015" (the compiler's form, with a
+// blank before a one-digit day: "Dec  1 2026").
+wxString GetBuildDate();
+// The year of such a date: its last blank-separated word; empty for a date
+// without one.
+wxString BuildYearOf(const wxString& buildDate);
+
 // The executable's own path. The program sets it at start-up from the real
 // location of its binary (so that a launcher link elsewhere still finds the
 // data); tests set it to a staged installation.

@@ -17,6 +17,7 @@
 #include "app/update_check.h"
 #include "common/image_util.h"
 #include "device/thread_events.h"
+#include "window/about_dialog.h"
 #include "window/base/sk_button.h"
 #include "window/base/sk_menu_bar.h"
 #include "window/base/tw_word_button.h"
@@ -27,7 +28,6 @@
 #include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
 #include "window/export_command.h"
-#include "window/message_box.h"
 #include "window/status_bar.h"
 
 namespace {
@@ -300,8 +300,9 @@ void ToolBar::OnCheckForUpdate(wxCommandEvent&)
 
 void ToolBar::OnAbout(wxCommandEvent&)
 {
-    ShowMessageBox(GetProductDisplayName() + " " + GetProductVersion() + "\n" + GetMakerName(), _("About"),
-                   wxOK | wxICON_INFORMATION, wxGetTopLevelParent(this));
+    AboutDialog dialog;
+    if (CreateAboutDialog(dialog))
+        dialog.ShowModal();
 }
 
 void ToolBar::OnLanguage(wxCommandEvent& event)

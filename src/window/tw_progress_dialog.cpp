@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/gauge.h>
+#include <wx/intl.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -21,11 +22,14 @@ TwProgressDialog::TwProgressDialog(wxWindow* parent, const wxString& title, cons
 {
     auto* panel = new wxPanel(this);
     auto* column = new wxBoxSizer(wxVERTICAL);
-    messageLabel_ = new wxStaticText(panel, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+    messageLabel_ = new wxStaticText(panel, wxID_ANY, _("Exporting..."), wxDefaultPosition, wxDefaultSize,
                                      wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     gauge_ = new wxGauge(panel, wxID_ANY, 100, wxDefaultPosition, wxDefaultSize, wxGA_HORIZONTAL);
-    column->Add(messageLabel_, 0, wxEXPAND | wxALL, 10);
-    column->Add(gauge_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    // The text and the gauge sit together in the middle of the dialog.
+    column->AddStretchSpacer();
+    column->Add(messageLabel_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    column->Add(gauge_, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    column->AddStretchSpacer();
     panel->SetSizer(column);
 
     Bind(wxEVT_IDLE, &TwProgressDialog::OnIdle, this);

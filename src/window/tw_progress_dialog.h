@@ -36,6 +36,8 @@ public:
     void SetStarter(Starter starter) { starter_ = std::move(starter); }
 
     ExportProgressSink& Sink() { return state_; }
+    // What the worker left last, before the timer has shown it.
+    const ExportProgressState& Progress() const { return state_; }
     int GetShownPercent() const;
     wxString GetShownText() const;
     bool IsStopRequested() const { return stopRequested_; }

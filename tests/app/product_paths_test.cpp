@@ -12,6 +12,26 @@ TEST(ProductIdentity, NamesAndVersion)
     EXPECT_EQ(GetProductVersion(), "1.0.15");
 }
 
+TEST(ProductIdentity, BuildYearIsTheLastWordOfTheBuildDate)
+{
+    const struct {
+        const char* date;
+        const char* year;
+    } cases[] = {
+        {"Oct 23 2015", "2015"},
+        {"Dec  1 2026", "2026"},  // the compiler pads a one-digit day
+        {"Oct 23 2015 ", "2015"},
+        {"2015", "2015"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BuildYearOf(c.date), c.year) << '"' << c.date << '"';
+
+    const wxString year = BuildYearOf(GetBuildDate());
+    EXPECT_EQ(year.length(), 4u);
+    EXPECT_TRUE(year.IsNumber());
+}
+
 TEST(ProductPaths, ExecutableAndInstallFolderFromProgramPath)
 {
     const struct { const char* program; const char* exeDir; const char* installDir; } cases[] = {

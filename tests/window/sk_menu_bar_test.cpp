@@ -43,7 +43,13 @@ protected:
         file = bar->FindButton(ChromeDemoWindow::kFileId);
         edit = bar->FindButton(ChromeDemoWindow::kEditId);
         ASSERT_TRUE(file && edit);
-        window->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { commands.push_back(event.GetId()); });
+        window->Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
+            commands.push_back(event.GetId());
+            // A command may show a modal dialog: its title is back to normal by then.
+            titleLitAtCommand = titleLitAtCommand || bar->GetOpenMenuId() != wxID_NONE ||
+                                file->GetState() != SkMenuButton::kNormal ||
+                                edit->GetState() != SkMenuButton::kNormal;
+        });
     }
 
     bool OnlyOpen(SkMenuButton* title)
@@ -67,6 +73,7 @@ protected:
     SkMenuButton* file = nullptr;
     SkMenuButton* edit = nullptr;
     std::vector<int> commands;
+    bool titleLitAtCommand = false;
     wxUIActionSimulator simulator;
 };
 
@@ -154,4 +161,5 @@ TEST_F(SKMenuBarTest, ChoosingAnItemSendsItsCommandAndLeavesTheBarReady)
         {file->GetMenu(), edit->GetMenu()});
     EXPECT_TRUE(script.Run()) << "stuck at: " << script.StuckAt();
     EXPECT_EQ(commands, std::vector<int>{ChromeDemoWindow::kCopyId});
+    EXPECT_FALSE(titleLitAtCommand);
 }

@@ -3,6 +3,7 @@
 // and the selection summaries in the status bar.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include <wx/menu.h>
 #include <wx/splitter.h>
 #include <wx/srchctrl.h>
+#include <wx/timer.h>
 #include <wx/treectrl.h>
 
 #include "app/app_registry.h"
@@ -32,7 +34,11 @@
 #include "window/client/left_pane.h"
 #include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
+#include "window/about_dialog.h"
+#include "common/image_util.h"
 #include "window/export_command.h"
+#include "window/tw_progress_dialog.h"
+#include "device/export_handshake.h"
 #include "window/status_bar.h"
 #include "window/tool_bar.h"
 #include "window/transfer_frame.h"
@@ -42,7 +48,8 @@ namespace {
 const std::string kDemo = HANDOVER_STAGE_DIR "/demo-devices/";
 
 // With HANDOVER_SCREENSHOTS naming a folder, the tests leave a picture of the
-// window there for a person to look at.
+// window there for a person to look at: the window and every dialog shown
+// over it, with the frames a window manager draws around them.
 void SaveShot(wxWindow* window, const char* name)
 {
     const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
@@ -58,7 +65,12 @@ void SaveShot(wxWindow* window, const char* name)
     for (wxWindow* child : window->GetChildren())
         repaint(child);
     PumpPendingEvents();
-    CaptureClientArea(window).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+    wxRect shown = window->GetScreenRect();
+    for (wxWindow* topLevel : wxTopLevelWindows)
+        if (topLevel->IsShown())
+            shown.Union(topLevel->GetScreenRect().Inflate(8));
+    shown.Intersect(wxRect(wxGetDisplaySize()));
+    CaptureScreenRect(shown).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
 }
 
 std::vector<wxString> TitleLabels(SKMenuBar* bar)
@@ -71,31 +83,40 @@ std::vector<wxString> TitleLabels(SKMenuBar* bar)
 
 class ToolBarTest : public testing::Test {
 protected:
+    // The folder device the window finds.
+    virtual std::string DeviceFolder() { return kDemo + "iphone"; }
+
     void SetUp() override
     {
         WriteLanguage(kLanguageEnglish);
-        setenv("HANDOVER_DEVICES", (kDemo + "iphone").c_str(), 1);
+        const std::string device = DeviceFolder();
+        if (device.empty())
+            GTEST_SKIP() << "no device for this test";
+        setenv("HANDOVER_DEVICES", device.c_str(), 1);
         frame = new TransferFrame(GetMainWindowTitle());
         leftPane = frame->GetClient()->GetLeftPane();
         rightPane = frame->GetClient()->GetRightPane();
         toolBar = frame->GetToolBarPanel();
         frame->Show();
         ASSERT_TRUE(WaitForShown(frame));
-        ASSERT_TRUE(WaitForDetection());
+        ASSERT_TRUE(WaitForDetection(detectionTimeoutMs));
     }
 
     void TearDown() override
     {
-        EXPECT_TRUE(WaitForDetection());
+        if (frame == nullptr)
+            return;
+        EXPECT_TRUE(WaitForDetection(detectionTimeoutMs));
         frame->Destroy();
         EXPECT_TRUE(WaitFor([this] { return wxTopLevelWindows.Find(frame) == nullptr; }));
         unsetenv("HANDOVER_DEVICES");
         InstallLocale(kLanguageEnglish);
     }
 
-    bool WaitForDetection()
+    bool WaitForDetection(int timeoutMs = kGuiWaitTimeoutMs)
     {
-        return WaitFor([this] { return frame->IsDetectionStarted() && leftPane->GetRefreshButton()->IsEnabled(); });
+        return WaitFor([this] { return frame->IsDetectionStarted() && leftPane->GetRefreshButton()->IsEnabled(); },
+                       timeoutMs);
     }
 
     ContentListCtrl* ShowMusic()
@@ -114,6 +135,7 @@ protected:
 
     wxString Status() const { return frame->GetStatusBarPanel()->GetStatusText(); }
 
+    int detectionTimeoutMs = kGuiWaitTimeoutMs;
     TransferFrame* frame = nullptr;
     LeftPane* leftPane = nullptr;
     RightPane* rightPane = nullptr;
@@ -405,5 +427,189 @@ TEST_F(ToolBarTest, DeviceSummaryExportsAllMusic)
 
     Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
     EXPECT_EQ(FilesIn(folder).size(), songs);
+    std::filesystem::remove_all(folder);
+}
+
+namespace {
+
+// A folder device whose music list starts with a long recording, a sparse
+// 1 GiB file (no disk space on the device's side), before two short songs:
+// copying it takes long enough to be stopped in the middle.
+class ExportStopTest : public ToolBarTest {
+protected:
+    static constexpr std::uintmax_t kLongBytes = std::uintmax_t(1) << 30;
+
+    std::string DeviceFolder() override
+    {
+        device_ = std::filesystem::path(std::getenv("HOME")) / "stop-device";
+        std::filesystem::remove_all(device_);
+        const struct {
+            const char* title;
+            const char* path;
+            std::uintmax_t bytes;
+        } songs[] = {
+            {"Aria (long take)", "/iTunes_Control/Music/F00/aria.m4a", kLongBytes},
+            {"Ballad", "/iTunes_Control/Music/F00/ballad.mp3", 300 * 1024},
+            {"Coda", "/iTunes_Control/Music/F01/coda.mp3", 200 * 1024},
+        };
+        std::string items;
+        for (const auto& song : songs) {
+            const std::filesystem::path file = device_ / ("files" + std::string(song.path));
+            std::filesystem::create_directories(file.parent_path());
+            std::ofstream(file, std::ios::binary) << "ID3";
+            std::filesystem::resize_file(file, song.bytes);
+            items += std::string("<dict><key>title</key><string>") + song.title +
+                     "</string><key>genre</key><string>Classical</string>"
+                     "<key>artist</key><string>Quartet</string><key>album</key><string>Stops</string>"
+                     "<key>path</key><string>" + song.path + "</string><key>time</key><integer>60000</integer>"
+                     "<key>size</key><integer>" + std::to_string(song.bytes) + "</integer></dict>";
+        }
+        const std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">";
+        std::filesystem::create_directories(device_ / "lists");
+        std::ofstream(device_ / "device.plist")
+            << header << "<dict><key>DeviceName</key><string>Stop iPhone</string>"
+            << "<key>Type</key><string>iPhone</string><key>Version</key><string>9.1</string></dict></plist>";
+        std::ofstream(device_ / "lists" / "music.plist")
+            << header << "<dict><key>number</key><integer>3</integer><key>item</key><array>" << items
+            << "</array></dict></plist>";
+        return device_.string();
+    }
+
+    void TearDown() override
+    {
+        ToolBarTest::TearDown();
+        std::filesystem::remove_all(device_);
+    }
+
+    std::filesystem::path device_;
+};
+
+TwProgressDialog* ShownProgressDialog()
+{
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = dynamic_cast<TwProgressDialog*>(window); dialog != nullptr && dialog->IsModal())
+            return dialog;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(ExportStopTest, ClosingTheProgressDialogMidCopyStopsWithoutAPartialFile)
+{
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / "export-stopped";
+    std::filesystem::create_directories(folder);
+    ScopedExportFolderChooser chooser([&](wxWindow*) { return wxString::FromUTF8(folder.u8string()); });
+    ContentListCtrl* music = ShowMusic();
+    ASSERT_EQ(music->Model().ShownCount(), 3u);
+    ASSERT_EQ(music->Model().ShownRow(0).texts[0], "Aria (long take)");
+
+    // The user's close box while the long recording is being copied: the
+    // close asks for the stop and waits for the worker, and the dialog stays
+    // until the worker's completion event ends it.
+    int percentAtClose = -1;
+    wxString textAtClose;
+    bool shownAfterClose = false;
+    wxTimer watcher;
+    watcher.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        TwProgressDialog* dialog = ShownProgressDialog();
+        if (dialog == nullptr || percentAtClose >= 0)
+            return;
+        const int percent = dialog->Progress().GetPercent();
+        if (percent <= 0 || percent >= 100)
+            return;
+        percentAtClose = percent;
+        textAtClose = dialog->Progress().GetText();
+        dialog->Close();
+        shownAfterClose = dialog->IsShown() && dialog->IsModal();
+        watcher.Stop();
+    });
+    watcher.Start(5);
+    Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
+    watcher.Stop();
+
+    EXPECT_GT(percentAtClose, 0);
+    EXPECT_LT(percentAtClose, 100);
+    EXPECT_EQ(textAtClose, "Exporting 1 of 3 items: Aria (long take)");
+    EXPECT_TRUE(shownAfterClose);
+    EXPECT_EQ(ShownProgressDialog(), nullptr);
+    EXPECT_FALSE(IsExportRunning());
+    // The abandoned copy left nothing behind, and the songs after it were not copied.
+    EXPECT_EQ(FilesIn(folder), std::set<std::string>());
+    std::filesystem::remove_all(folder);
+}
+
+TEST_F(ToolBarTest, AboutShowsTheAboutDialogUntilItsCloseButton)
+{
+    wxString shownTitle;
+    wxSize shownSize;
+    // Runs inside the dialog's modal loop (again until the dialog is there).
+    std::function<void()> closeAbout = [&] {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* about = dynamic_cast<AboutDialog*>(window); about != nullptr && about->IsModal()) {
+                shownTitle = about->GetTitle();
+                shownSize = about->GetSize();
+                SaveShot(frame, "about-over-main-window");
+                wxWindow* close = about->FindWindow(AboutDialogBase::ID_TITLE_CLOSE);
+                SendMouse(close, wxEVT_ENTER_WINDOW);
+                SendMouse(close, wxEVT_LEFT_DOWN);
+                SendMouse(close, wxEVT_LEFT_UP);
+                return;
+            }
+        toolBar->CallAfter(closeAbout);
+    };
+    toolBar->CallAfter(closeAbout);
+    Command(wxEVT_MENU, wxID_ABOUT);
+    EXPECT_EQ(shownTitle, "About");
+    EXPECT_EQ(shownSize, GetThemeBitmap(kAboutBackgroundName).GetSize());
+    for (wxWindow* window : wxTopLevelWindows)
+        EXPECT_EQ(dynamic_cast<AboutDialog*>(window), nullptr);
+}
+
+namespace {
+
+// The large synthetic device (make -C build demo-device-large), when
+// HANDOVER_LARGE_DEVICE names it; skipped otherwise.
+class LargeDeviceExportTest : public ToolBarTest {
+protected:
+    LargeDeviceExportTest() { detectionTimeoutMs = 300000; }
+
+    std::string DeviceFolder() override
+    {
+        const char* folder = std::getenv("HANDOVER_LARGE_DEVICE");
+        return folder != nullptr ? folder : "";
+    }
+};
+
+} // namespace
+
+TEST_F(LargeDeviceExportTest, ProgressDialogShowsTheRunningExportOfAllSongsUntilItIsStopped)
+{
+    const std::filesystem::path folder = std::filesystem::path(std::getenv("HOME")) / "export-large";
+    std::filesystem::create_directories(folder);
+    ScopedExportFolderChooser chooser([&](wxWindow*) { return wxString::FromUTF8(folder.u8string()); });
+    const size_t songs = ShowMusic()->Model().ShownCount();
+    ASSERT_GT(songs, 1000u);
+
+    // Once the dialog shows a few percent of the export, leave a picture and close it.
+    wxString shownText;
+    wxTimer watcher;
+    watcher.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        TwProgressDialog* dialog = ShownProgressDialog();
+        if (dialog == nullptr || !shownText.empty() || dialog->GetShownPercent() == 0 ||
+            !dialog->GetShownText().StartsWith("Exporting "))
+            return;
+        watcher.Stop();
+        shownText = dialog->GetShownText();
+        SaveShot(frame, "progress-dialog-large-device");
+        dialog->Close();
+    });
+    watcher.Start(50);
+    Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
+    watcher.Stop();
+
+    EXPECT_TRUE(shownText.StartsWith("Exporting ")) << shownText;
+    EXPECT_NE(shownText.Find(wxString::Format(" of %zu items: ", songs)), wxNOT_FOUND) << shownText;
+    EXPECT_FALSE(IsExportRunning());
+    EXPECT_LT(FilesIn(folder).size(), songs);
     std::filesystem::remove_all(folder);
 }

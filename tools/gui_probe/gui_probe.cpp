@@ -83,20 +83,24 @@ wxPoint ScreenCentre(wxWindow* window)
 
 wxImage CaptureClientArea(wxWindow* window)
 {
+    return CaptureScreenRect(wxRect(window->ClientToScreen(wxPoint(0, 0)), window->GetClientSize()));
+}
+
+wxImage CaptureScreenRect(const wxRect& rect)
+{
     // Read straight from the X server's screen: what the user would see,
     // including anything on top. (wxScreenDC answers from a stale copy.)
-    const wxSize size = window->GetClientSize();
-    const wxPoint origin = window->ClientToScreen(wxPoint(0, 0));
-    GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), origin.x, origin.y,
-                                                   size.x, size.y);
+    const wxRect& area = rect;
+    GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), area.x, area.y, area.width,
+                                                   area.height);
     if (pixbuf == nullptr)
         return wxImage();
-    wxImage image(size.x, size.y, false);
+    wxImage image(area.width, area.height, false);
     const int stride = gdk_pixbuf_get_rowstride(pixbuf);
     const int channels = gdk_pixbuf_get_n_channels(pixbuf);
     const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
-    for (int y = 0; y < size.y; ++y)
-        for (int x = 0; x < size.x; ++x) {
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x) {
             const guchar* p = pixels + y * stride + x * channels;
             image.SetRGB(x, y, p[0], p[1], p[2]);
         }

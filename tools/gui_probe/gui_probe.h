@@ -35,3 +35,7 @@ wxPoint ScreenCentre(wxWindow* window);
 // What the screen shows in the window's client area right now, read from the
 // X server (anything on top included). Empty when the area cannot be read.
 wxImage CaptureClientArea(wxWindow* window);
+
+// What the screen shows in a rectangle of screen coordinates; empty when it
+// cannot be read.
+wxImage CaptureScreenRect(const wxRect& rect);

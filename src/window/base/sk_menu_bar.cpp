@@ -8,6 +8,7 @@
 
 wxBEGIN_EVENT_TABLE(SKMenuBar, wxPanel)
     EVT_PAINT(SKMenuBar::OnPaint)
+    EVT_MENU(wxID_ANY, SKMenuBar::OnMenuCommand)
 wxEND_EVENT_TABLE()
 
 SKMenuBar::SKMenuBar(wxBitmap* background, wxWindow* parent, const wxPoint& position)
@@ -59,6 +60,15 @@ std::vector<MenuTitleSpot> SKMenuBar::TitleSpots() const
     return spots;
 }
 
+void SKMenuBar::OnMenuCommand(wxCommandEvent& event)
+{
+    if (openId_ == wxID_NONE) {
+        event.Skip();
+        return;
+    }
+    heldCommands_.emplace_back(event.Clone());
+}
+
 void SKMenuBar::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
@@ -99,6 +109,11 @@ void SKMenuBar::RunMenuLoop(int id)
         }
         openId_ = wxID_NONE;
     }
+    // GTK sends a chosen item's command while the pop-up is still on the
+    // stack; it is delivered now that every title is back to normal.
+    for (std::unique_ptr<wxEvent>& command : heldCommands_)
+        QueueEvent(command.release());
+    heldCommands_.clear();
     // The click handler toggles swallowNextClick_ after this; toggling here as
     // well leaves the bar ready for the next press, unless the press that
     // closed the menu on its own title is still to arrive at that title.

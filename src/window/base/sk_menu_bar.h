@@ -12,8 +12,10 @@
 //     ...
 //     bar->ClearMenus();  // before building the menus again (a language change)
 //
-// Menu commands are sent to the bar and travel up to its parent. The bar
-// owns its background bitmap; each title owns its menu. ClearMenus must not
+// Menu commands are sent to the bar and travel up to its parent, from the
+// event queue once the menu has closed and its title has gone back to normal
+// (so a command that shows a modal dialog does not keep its title lit). The
+// bar owns its background bitmap; each title owns its menu. ClearMenus must not
 // be called while a menu of the bar is open (from one of its commands, queue
 // the rebuild instead).
 
@@ -52,6 +54,8 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnTitleClick(wxCommandEvent& event);
     void RunMenuLoop(int id);
+    // Holds a command chosen from an open menu until the menu loop has ended.
+    void OnMenuCommand(wxCommandEvent& event);
 
     std::vector<SkMenuButton*> buttons_;
     std::unique_ptr<wxBitmap> background_;
@@ -59,6 +63,7 @@ private:
     int nextX_ = 0;
     int nextY_ = 0;
     int openId_ = wxID_NONE;
+    std::vector<std::unique_ptr<wxEvent>> heldCommands_;
 
     wxDECLARE_EVENT_TABLE();
 };
