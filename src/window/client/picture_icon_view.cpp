@@ -27,6 +27,7 @@ void PictureIconView::Clear()
     // The items point at the records: remove them first.
     DeleteAllItems();
     records_.clear();
+    loadOrder_.Reset(0);
     if (wxImageList* images = GetImageList(wxIMAGE_LIST_NORMAL))
         images->RemoveAll();
 }
@@ -51,11 +52,48 @@ void PictureIconView::LoadPictureIcons(plist_t category)
         SetItemPtrData(item, reinterpret_cast<wxUIntPtr>(records_.back().get()));
     }
     Thaw();
+    loadOrder_.Reset(records_.size());
 }
 
 PictureIconViewData* PictureIconView::Record(long item) const
 {
     return reinterpret_cast<PictureIconViewData*>(GetItemData(item));
+}
+
+void PictureIconView::MarkLoaded(long item, const wxImage* thumbnail)
+{
+    if (item < 0 || item >= GetItemCount())
+        return;
+    loadOrder_.MarkLoaded(item);
+    PictureIconViewData* record = Record(item);
+    if (record == nullptr)
+        return;
+    record->loaded = true;
+    wxImageList* images = GetImageList(wxIMAGE_LIST_NORMAL);
+    if (thumbnail == nullptr || !thumbnail->IsOk() || images == nullptr || record->imageIndex < 0 ||
+        record->imageIndex >= images->GetImageCount())
+        return;
+    images->Replace(record->imageIndex, wxBitmap(*thumbnail));
+    RefreshItem(item);
+}
+
+long PictureIconView::FirstVisibleItem() const
+{
+    // The items are laid out in index order, in columns from the left that
+    // scroll sideways (GTK's list control) or in rows from the top that
+    // scroll down (elsewhere). Either way the items that lie wholly left of
+    // or above the visible area form a prefix: find its end.
+    long low = 0;
+    long high = GetItemCount();
+    while (low < high) {
+        const long middle = low + (high - low) / 2;
+        wxRect rect;
+        if (GetItemRect(middle, rect) && (rect.GetRight() < 0 || rect.GetBottom() < 0))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low < GetItemCount() ? low : -1;
 }
 
 SelectionSummary PictureIconView::SelectedSummary() const
