@@ -25,6 +25,7 @@
 
 #include <devicekit/devicekit.h>
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/evtloop.h>
 #include <wx/filesys.h>
@@ -263,13 +264,20 @@ public:
         LoadFaceOptions(GetInstallDir() + "/Themes/face.xml");
         wxLog::SetLogLevel(wxLOG_FatalError);
         SetExitOnFrameDelete(false);
-        CallAfter([this] {
+        // Started from a timer, not from CallAfter: that runs inside the
+        // idle handler, where the loaders' events (handled in idle time too)
+        // would wait for the nested loops far longer than in the program.
+        start_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
             Benchmark benchmark;
             exitCode = benchmark.Run() ? 0 : 1;
             ExitMainLoop();
         });
+        start_.StartOnce(1);
         return true;
     }
+
+private:
+    wxTimer start_;
 };
 
 } // namespace
