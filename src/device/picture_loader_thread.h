@@ -23,3 +23,8 @@ private:
 // Loader threads that exist right now, of both kinds: created and not yet
 // deleted (a detached thread is deleted when its loop has ended).
 int RunningPictureLoaders();
+
+// Waits until no loader thread exists, at most timeoutMs; true when none is
+// left. Loaders never wait for the user-interface thread once their receiver
+// is gone, so it may wait here.
+bool WaitForPictureLoaders(int timeoutMs);

@@ -220,8 +220,9 @@ TEST_F(PictureViewsTest, ClosingTheWindowEndsRunningLoaders)
     // The loaders need the window's answers for every picture, so they are
     // still at work right after the detection.
     ASSERT_GT(RunningPictureLoaders(), 0);
+    // Gone with the window, so nothing of theirs outlives it.
     CloseFrame();
-    EXPECT_TRUE(WaitFor([] { return RunningPictureLoaders() == 0; }));
+    EXPECT_EQ(RunningPictureLoaders(), 0);
 }
 
 TEST(PictureIconViewTest, FindsTheTopLeftItemWhenScrolled)

@@ -20,6 +20,7 @@
 #include "device/load_picture_info.h"
 #include "device/picture_handshake.h"
 #include "device/picture_loader.h"
+#include "device/picture_loader_thread.h"
 #include "device/sync_objects.h"
 #include "device/thread_events.h"
 #include "window/client/navigation_tree_ctrl_data.h"
@@ -42,6 +43,13 @@ wxBEGIN_EVENT_TABLE(LeftPane, SkinnedPanel)
     EVT_THREAD(ID_PHOTO_NEXT, LeftPane::OnPhotoNext)
     EVT_THREAD(ID_PHOTO_LOADED, LeftPane::OnPhotoLoaded)
 wxEND_EVENT_TABLE()
+
+namespace {
+
+// Longer than any single copy and decode takes.
+constexpr int kLoaderEndWaitMs = 5000;
+
+} // namespace
 
 LeftPane::LeftPane(wxWindow* parent, wxBitmap* background, const wxPoint& position, const wxSize& size)
 {
@@ -78,9 +86,13 @@ LeftPane::~LeftPane()
     if (GetDetectDoneReceiver() == this)
         SetDetectDoneReceiver(nullptr);
     // Running loaders end; one waiting for an answer that dies with this pane
-    // is woken.
-    if (refreshButton_ != nullptr)
+    // is woken. They are awaited (they need nothing from this thread any
+    // more), so none is still copying or decoding when the program ends
+    // through its normal exit.
+    if (refreshButton_ != nullptr) {
         SetPictureLoaderReceiver(nullptr);
+        WaitForPictureLoaders(kLoaderEndWaitMs);
+    }
 }
 
 void LeftPane::BuildImageList()
