@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,26 @@ bool ScreenFilled(PictureIconView* view)
     return true;
 }
 
+// Runs an event loop of its own, as the program's main loop runs, until the
+// condition holds (checked every 2 ms) or the time is up. Pumping events from
+// a polling loop instead answers the loaders several times more slowly than
+// the program does.
+bool RunUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    if (condition())
+        return true;
+    wxGUIEventLoop loop;
+    wxTimer poll;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    poll.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (condition() || Clock::now() > end)
+            loop.Exit();
+    });
+    poll.Start(2);
+    loop.Run();
+    return condition();
+}
+
 // Lets the event loop run on its own for `ms`, as the idle program does.
 void IdleFor(int ms)
 {
@@ -176,7 +197,7 @@ public:
         const Clock::time_point loadStart = Clock::now();
         Clock::time_point start = loadStart;
         leftPane_->GetNavigationTree()->SelectItem(leftPane_->GetCategoryNode(kCameraRollCategory));
-        WaitFor([cameraRoll] { return ScreenFilled(cameraRoll); }, kLongWaitMs);
+        RunUntil([cameraRoll] { return ScreenFilled(cameraRoll); }, kLongWaitMs);
         const double firstScreen = SecondsSince(start);
         Report("first screen (items %ld to %ld) filled %.3f s after Camera Roll was selected (goal 1.5 s)\n",
                     cameraRoll->FirstVisibleItem(), LastVisibleItem(cameraRoll), firstScreen);
@@ -184,12 +205,12 @@ public:
         const long middle = cameraRoll->GetItemCount() / 2;
         cameraRoll->EnsureVisible(middle);
         start = Clock::now();
-        WaitFor([cameraRoll] { return ScreenFilled(cameraRoll); }, kLongWaitMs);
+        RunUntil([cameraRoll] { return ScreenFilled(cameraRoll); }, kLongWaitMs);
         Report("screen at item %ld filled %.3f s after the jump\n", cameraRoll->FirstVisibleItem(),
                     SecondsSince(start));
         cameraRoll->EnsureVisible(0);
 
-        WaitFor([] { return RunningPictureLoaders() == 0; }, kLongWaitMs);
+        RunUntil([] { return RunningPictureLoaders() == 0; }, kLongWaitMs);
         const double bothSeconds = SecondsSince(loadStart);
         const size_t both = cameraRoll->LoadOrder().LoadedCount() + photos->LoadOrder().LoadedCount();
         Report("both loaders: %zu thumbnails in %.1f s, %.0f per second\n", both, bothSeconds,
@@ -201,6 +222,13 @@ public:
         IdleFor(5000);
         const double idleShare = (ProcessorSeconds() - cpuBefore) / SecondsSince(start) * 100;
         Report("idle: %.2f %% of one processor over 5 s (goal under 1 %%)\n", idleShare);
+
+        // The toolkit's icon view draws all its items on every repaint, which
+        // is what a screenful of thumbnails waits for.
+        start = Clock::now();
+        cameraRoll->Refresh();
+        cameraRoll->Update();
+        Report("one repaint of the camera-roll view: %.0f ms\n", SecondsSince(start) * 1000);
 
         // 3. The camera-roll loader alone, beside the plain loop over the same
         // files; the plain loop runs first and last, and the better time counts.
@@ -244,7 +272,7 @@ private:
             ++photoGeneration;
         }
         PictureIconView* cameraRoll = content_->GetCameraRollIconView();
-        WaitFor([cameraRoll] { return cameraRoll->LoadOrder().AllLoaded(); }, kLongWaitMs);
+        RunUntil([cameraRoll] { return cameraRoll->LoadOrder().AllLoaded(); }, kLongWaitMs);
         return cameraRoll->GetItemCount() / SecondsSince(start);
     }
 

@@ -18,6 +18,8 @@ PictureIconView::PictureIconView(wxWindow* parent, wxWindowID id)
     // makes a private copy of every picture added (the placeholder once per
     // item), which doubled the time of each thumbnail delivery.
     AssignImageList(new wxImageList(kPictureSize, kPictureSize, false), wxIMAGE_LIST_NORMAL);
+    repaintTimer_.SetOwner(this);
+    Bind(wxEVT_TIMER, &PictureIconView::OnRepaintTimer, this, repaintTimer_.GetId());
 }
 
 PictureIconView::~PictureIconView()
@@ -29,6 +31,7 @@ void PictureIconView::Clear()
 {
     // The items point at the records: remove them first.
     DeleteAllItems();
+    itemsToRepaint_.clear();
     records_.clear();
     loadOrder_.Reset(0);
     if (wxImageList* images = GetImageList(wxIMAGE_LIST_NORMAL))
@@ -77,7 +80,22 @@ void PictureIconView::MarkLoaded(long item, const wxImage* thumbnail)
         record->imageIndex >= images->GetImageCount())
         return;
     images->Replace(record->imageIndex, wxBitmap(*thumbnail));
-    RefreshItem(item);
+
+    wxRect rect;
+    if (!GetItemRect(item, rect) || !rect.Intersects(wxRect(GetClientSize())))
+        return;  // scrolling it into view paints it
+    itemsToRepaint_.push_back(item);
+    if (!repaintTimer_.IsRunning())
+        repaintTimer_.StartOnce(kRepaintDelayMs);
+}
+
+void PictureIconView::OnRepaintTimer(wxTimerEvent&)
+{
+    for (long item : itemsToRepaint_) {
+        if (item < GetItemCount())
+            RefreshItem(item);
+    }
+    itemsToRepaint_.clear();
 }
 
 long PictureIconView::FirstVisibleItem() const

@@ -14,6 +14,7 @@
 
 #include <plist/plist.h>
 #include <wx/listctrl.h>
+#include <wx/timer.h>
 
 #include "content/picture_icon_view_data.h"
 #include "content/picture_load_order.h"
@@ -37,7 +38,10 @@ public:
 
     // The item is done: it shows `thumbnail` (when given, made into a bitmap
     // here on the user-interface thread) and is not asked for again. Only
-    // that item is repainted.
+    // that item is repainted, and only when it is on screen, together with
+    // the others that arrived within kRepaintDelayMs: the toolkit's icon
+    // view draws every one of its items on each repaint, so a repaint per
+    // thumbnail would hold up the loaders while a screenful fills.
     void MarkLoaded(long item, const wxImage* thumbnail);
     PictureLoadOrder& LoadOrder() { return loadOrder_; }
 
@@ -45,7 +49,13 @@ public:
     // (or top row) that is at least partly shown; -1 without items.
     long FirstVisibleItem() const;
 
+    static constexpr int kRepaintDelayMs = 60;
+
 private:
+    void OnRepaintTimer(wxTimerEvent& event);
+
     std::vector<std::unique_ptr<PictureIconViewData>> records_;
     PictureLoadOrder loadOrder_;
+    wxTimer repaintTimer_;
+    std::vector<long> itemsToRepaint_;
 };
