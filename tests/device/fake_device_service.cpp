@@ -54,7 +54,10 @@ plist_t GetDeviceInfo(PodDevice* device)
 plist_t GetList(PodDevice*, int, int) { return MediaList(1); }
 plist_t GetArrayList(PodDevice*, int, int) { return plist_new_array(); }
 plist_t GetPhotos(PodDevice*) { return MediaList(2); }
-int Copy(PodDevice*, const char*, const char*, PodProgressCallback) { return POD_COPY_FAILED; }
+int Copy(PodDevice*, const char* devicePath, const char* localPath, PodProgressCallback)
+{
+    return world.copyFile ? world.copyFile(devicePath, localPath) : POD_COPY_FAILED;
+}
 int IsFolder(PodDevice*, const char*) { return 0; }
 
 plist_t ListDevices()

@@ -3,6 +3,7 @@
 // library's own with SetDeviceServices. One fake world per test; its tables
 // use plain function pointers, so the world is a process-wide instance.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,8 @@ struct FakeDeviceSpec {
 struct FakeDeviceWorld {
     std::vector<FakeDeviceSpec> devices;
     bool listIsNull = false;
+    // What CopyFileToLocal does (on whichever thread calls it); unset: fails.
+    std::function<int(const char* devicePath, const char* localPath)> copyFile;
 
     // What the program did.
     std::vector<std::string> opened;

@@ -15,11 +15,18 @@
 #include "device/detection.h"
 #include "device/device_table.h"
 #include "device/do_detect_device.h"
+#include "device/do_load_camera_roll_picture.h"
+#include "device/do_load_photo_picture.h"
+#include "device/load_picture_info.h"
+#include "device/picture_handshake.h"
+#include "device/picture_loader.h"
+#include "device/picture_loader_thread.h"
 #include "device/sync_objects.h"
 #include "device/thread_events.h"
 #include "window/client/navigation_tree_ctrl_data.h"
 #include "window/client/device_content_view.h"
 #include "window/client/device_info_view.h"
+#include "window/client/picture_icon_view.h"
 #include "window/client/right_pane.h"
 #include "window/client/selection_combo_box_data.h"
 #include "window/message_box.h"
@@ -31,7 +38,18 @@ wxBEGIN_EVENT_TABLE(LeftPane, SkinnedPanel)
     EVT_THREAD(ID_DETECT_DONE, LeftPane::OnDetectDone)
     EVT_COMBOBOX(LeftPane::ID_DEVICE_SELECTOR, LeftPane::OnDeviceSelected)
     EVT_TREE_SEL_CHANGED(LeftPane::ID_NAVIGATION_TREE, LeftPane::OnNavigationTreeCtrlChanged)
+    EVT_THREAD(ID_CAMERA_ROLL_NEXT, LeftPane::OnCameraRollNext)
+    EVT_THREAD(ID_CAMERA_ROLL_LOADED, LeftPane::OnCameraRollLoaded)
+    EVT_THREAD(ID_PHOTO_NEXT, LeftPane::OnPhotoNext)
+    EVT_THREAD(ID_PHOTO_LOADED, LeftPane::OnPhotoLoaded)
 wxEND_EVENT_TABLE()
+
+namespace {
+
+// Longer than any single copy and decode takes.
+constexpr int kLoaderEndWaitMs = 5000;
+
+} // namespace
 
 LeftPane::LeftPane(wxWindow* parent, wxBitmap* background, const wxPoint& position, const wxSize& size)
 {
@@ -60,12 +78,21 @@ LeftPane::LeftPane(wxWindow* parent, wxBitmap* background, const wxPoint& positi
     BuildImageList();
     UpdateTexts();
     SetDetectDoneReceiver(this);
+    SetPictureLoaderReceiver(this);
 }
 
 LeftPane::~LeftPane()
 {
     if (GetDetectDoneReceiver() == this)
         SetDetectDoneReceiver(nullptr);
+    // Running loaders end; one waiting for an answer that dies with this pane
+    // is woken. They are awaited (they need nothing from this thread any
+    // more), so none is still copying or decoding when the program ends
+    // through its normal exit.
+    if (refreshButton_ != nullptr) {
+        SetPictureLoaderReceiver(nullptr);
+        WaitForPictureLoaders(kLoaderEndWaitMs);
+    }
 }
 
 void LeftPane::BuildImageList()
@@ -222,14 +249,8 @@ void LeftPane::OnDeviceSelected(wxCommandEvent& event)
     const wxTreeItemId root = navigationTree_->AddRoot(
         device.label, device.icon, device.icon, new NavigationTreeCtrlData(device.kind, device.count, device.content));
     AddChildren(root, device);
-    if (DeviceContentView* content = FindRegistered<DeviceContentView>(kDeviceContentViewSlot)) {
-        // Their thumbnail loaders start here once they exist.
-        for (int kind : {kNodeCameraRoll, kNodePhotos}) {
-            const plist_t pictures = kind == kNodeCameraRoll ? entry->slot.cameraRoll : entry->slot.photos;
-            content->LoadPictureRows(kind, pictures);
-            content->LoadPictureIcons(kind, pictures);
-        }
-    }
+    RefillPictureViews(kNodeCameraRoll, entry->slot.cameraRoll);
+    RefillPictureViews(kNodePhotos, entry->slot.photos);
 
     navigationTree_->ExpandAll();
     // The tree makes a new root its current item without telling anyone, so
@@ -287,4 +308,86 @@ void LeftPane::OnNavigationTreeCtrlChanged(wxTreeEvent& event)
             rightPane->ShowView(view);
     }
     TraceLine("Leave LeftPane::OnNavigationTreeCtrlChanged()");
+}
+
+void LeftPane::RefillPictureViews(int kind, plist_t content)
+{
+    const bool cameraRoll = kind == kNodeCameraRoll;
+    int imageCount = 0;
+    if (DeviceContentView* view = FindRegistered<DeviceContentView>(kDeviceContentViewSlot)) {
+        view->LoadPictureRows(kind, content);
+        view->LoadPictureIcons(kind, content);
+        PictureIconView* icons = IconView(kind);
+        if (wxImageList* images = icons != nullptr ? icons->GetImageList(wxIMAGE_LIST_NORMAL) : nullptr)
+            imageCount = images->GetImageCount();
+    }
+    TraceLine(wxString::Format(cameraRoll ? "......camera roll image list count: %d" : "......photo image list count: %d",
+                               imageCount));
+
+    // The generation was raised when the device was chosen, so the loader of
+    // the previous device is already overtaken.
+    PictureLoaderThread* loader = nullptr;
+    if (cameraRoll)
+        loader = new DoLoadCameraRollPicture(CameraRollLoaderKind().CurrentGeneration());
+    else
+        loader = new DoLoadPhotoPicture(PhotoLoaderKind().CurrentGeneration());
+    // A detached thread that never started is not deleted by the toolkit.
+    if (loader->Run() != wxTHREAD_NO_ERROR)
+        delete loader;
+}
+
+PictureIconView* LeftPane::IconView(int iconKind) const
+{
+    return FindRegistered<PictureIconView>(iconKind == kNodeCameraRoll ? kCameraRollIconViewSlot : kPhotoIconViewSlot);
+}
+
+void LeftPane::OnCameraRollNext(wxThreadEvent& event)
+{
+    AnswerNext(kNodeCameraRoll, event);
+}
+
+void LeftPane::OnPhotoNext(wxThreadEvent& event)
+{
+    AnswerNext(kNodePhotos, event);
+}
+
+void LeftPane::OnCameraRollLoaded(wxThreadEvent& event)
+{
+    AcceptLoaded(kNodeCameraRoll, event);
+}
+
+void LeftPane::OnPhotoLoaded(wxThreadEvent& event)
+{
+    AcceptLoaded(kNodePhotos, event);
+}
+
+void LeftPane::AnswerNext(int iconKind, wxThreadEvent& event)
+{
+    auto* info = event.GetPayload<LoadPictureInfo*>();
+    const PictureLoaderKind& kind = iconKind == kNodeCameraRoll ? CameraRollLoaderKind() : PhotoLoaderKind();
+    AnswerPictureRequest(kind, *info, [this, iconKind]() -> PictureAnswer {
+        PictureIconView* icons = IconView(iconKind);
+        RightPane* rightPane = FindRegistered<RightPane>(kRightPaneSlot);
+        DeviceContentView* content = FindRegistered<DeviceContentView>(kDeviceContentViewSlot);
+        // Without the views there is nothing to load for, ever.
+        if (icons == nullptr || rightPane == nullptr || content == nullptr)
+            return {{PictureChoice::kAllLoaded, -1}, wxString()};
+        const int iconSubView =
+            iconKind == kNodeCameraRoll ? DeviceContentView::kCameraRollIcons : DeviceContentView::kPhotoIcons;
+        const bool shown =
+            rightPane->GetShownView() == RightPane::kDeviceContent && content->ShownSubView() == iconSubView;
+        const PictureChoice choice = icons->LoadOrder().Choose(shown ? icons->FirstVisibleItem() : -1, shown);
+        const PictureIconViewData* record = choice.kind == PictureChoice::kItem ? icons->Record(choice.index) : nullptr;
+        return {choice, record != nullptr ? record->path : wxString()};
+    });
+}
+
+void LeftPane::AcceptLoaded(int iconKind, wxThreadEvent& event)
+{
+    auto* info = event.GetPayload<LoadPictureInfo*>();
+    const PictureLoaderKind& kind = iconKind == kNodeCameraRoll ? CameraRollLoaderKind() : PhotoLoaderKind();
+    AcceptPictureDelivery(kind, *info, [this, iconKind](const LoadPictureInfo& delivered) {
+        if (PictureIconView* icons = IconView(iconKind))
+            icons->MarkLoaded(delivered.itemIndex, delivered.bitmapReady ? delivered.thumbnail.get() : nullptr);
+    });
 }

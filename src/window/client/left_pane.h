@@ -5,17 +5,20 @@
 // devices found, rebuilds the tree for the device picked and has the right
 // pane show the view of the node selected.
 //
-// The thumbnail loaders' events (205 to 208) will arrive here too, with the
-// picture views. Owns its background bitmap; the controls are its children. The selector's
+// The thumbnail loaders' events (205 to 208) arrive here too: the pane
+// refills the picture views when a device is chosen, starts their loaders and
+// answers them. Owns its background bitmap; the controls are its children. The selector's
 // entries and the tree's nodes point into the DeviceTable, so both are
 // emptied before every detection starts.
 
+#include <plist/plist.h>
 #include <wx/event.h>
 #include <wx/treebase.h>
 
 #include "device/navigation_nodes.h"
 #include "window/skinned_panel.h"
 
+class PictureIconView;
 class wxButton;
 class wxComboBox;
 class wxThreadEvent;
@@ -54,11 +57,24 @@ public:
     // The node of category `index` (0 Music ... 14 Safari); invalid when absent.
     wxTreeItemId GetCategoryNode(int index) const;
 
+    // Refills both views of the camera roll (kind 12) or the photos (13) from
+    // the picture list and starts the kind's thumbnail loader.
+    void RefillPictureViews(int kind, plist_t content);
+
 private:
     void OnRefresh(wxCommandEvent& event);
     void OnDetectDone(wxThreadEvent& event);
     void OnDeviceSelected(wxCommandEvent& event);
     void OnNavigationTreeCtrlChanged(wxTreeEvent& event);
+    void OnCameraRollNext(wxThreadEvent& event);
+    void OnCameraRollLoaded(wxThreadEvent& event);
+    void OnPhotoNext(wxThreadEvent& event);
+    void OnPhotoLoaded(wxThreadEvent& event);
+
+    // The shared work of the four handlers; iconKind is kNodeCameraRoll or kNodePhotos.
+    void AnswerNext(int iconKind, wxThreadEvent& event);
+    void AcceptLoaded(int iconKind, wxThreadEvent& event);
+    PictureIconView* IconView(int iconKind) const;
 
     void BuildImageList();
     void ClearTree();

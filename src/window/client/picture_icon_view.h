@@ -3,7 +3,8 @@
 // labels (a list view in icon mode, arranged automatically). Each item
 // shows the placeholder picture until its thumbnail arrives; thumbnails are
 // delivered by the thumbnail loaders into the image list at the item's
-// imageIndex.
+// imageIndex, and the view keeps which items are done (LoadOrder), from which
+// the navigation pane answers the loaders.
 //
 // The view owns its image list and the PictureIconViewData of every item (the
 // items point at them); both go with the next load or with the view.
@@ -13,8 +14,10 @@
 
 #include <plist/plist.h>
 #include <wx/listctrl.h>
+#include <wx/timer.h>
 
 #include "content/picture_icon_view_data.h"
+#include "content/picture_load_order.h"
 #include "content/row_ticks.h"
 
 class PictureIconView : public wxListView {
@@ -33,6 +36,26 @@ public:
 
     PictureIconViewData* Record(long item) const;
 
+    // The item is done: it shows `thumbnail` (when given, made into a bitmap
+    // here on the user-interface thread) and is not asked for again. Only
+    // that item is repainted, and only when it is on screen, together with
+    // the others that arrived within kRepaintDelayMs: the toolkit's icon
+    // view draws every one of its items on each repaint, so a repaint per
+    // thumbnail would hold up the loaders while a screenful fills.
+    void MarkLoaded(long item, const wxImage* thumbnail);
+    PictureLoadOrder& LoadOrder() { return loadOrder_; }
+
+    // The top-left item on screen: the first item of the leftmost column
+    // (or top row) that is at least partly shown; -1 without items.
+    long FirstVisibleItem() const;
+
+    static constexpr int kRepaintDelayMs = 60;
+
 private:
+    void OnRepaintTimer(wxTimerEvent& event);
+
     std::vector<std::unique_ptr<PictureIconViewData>> records_;
+    PictureLoadOrder loadOrder_;
+    wxTimer repaintTimer_;
+    std::vector<long> itemsToRepaint_;
 };
