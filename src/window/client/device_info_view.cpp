@@ -93,8 +93,10 @@ wxSizer* DeviceInfoView::BuildInformationGrid()
     wxStaticText* captions[] = {typeCaption, capacityCaption, versionCaption, serialCaption};
     wxStaticText* values[] = {typeValue, capacityValue, versionValue, serialValue};
     for (int row = 0; row < 4; ++row) {
-        grid->Add(captions[row], wxGBPosition(row + 1, 0), wxDefaultSpan, wxALIGN_RIGHT | wxEXPAND);
-        grid->Add(values[row], wxGBPosition(row + 1, 1), wxDefaultSpan, wxEXPAND);
+        // Centred in the row: a caption in a Chinese or Japanese font is
+        // taller than its value in a Latin one, and both stay on one line.
+        grid->Add(captions[row], wxGBPosition(row + 1, 0), wxDefaultSpan, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+        grid->Add(values[row], wxGBPosition(row + 1, 1), wxDefaultSpan, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
     }
     return grid;
 }
