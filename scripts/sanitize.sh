@@ -37,12 +37,18 @@ for stage in "${stages[@]}"; do
     asan)
       configure_and_build build-asan -DHANDOVER_SANITIZE=ON
       # A finding ends the process with an error (UBSan: the build already
-      # makes every check fatal). Leaks are reported; tests/lsan.supp names the
-      # few that belong to the toolkit's libraries, with the reason for each.
-      ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1" \
-      UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
-      LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" \
-        run_tests build-asan
+      # makes every check fatal), which fails the test.
+      export ASAN_OPTIONS="halt_on_error=1:detect_stack_use_after_return=1:strict_init_order=1"
+      export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+      export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+      # Leaks are looked for in the tests without a window: they cover the
+      # device library, detection, content rows and exports. GTK, GLib,
+      # fontconfig and D-Bus keep caches for the life of any process with a
+      # display and free none of them at exit; their stacks end inside those
+      # uninstrumented libraries, so they cannot be told from the program's
+      # own by a narrow rule. The window tests run with every other check.
+      ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=1" run_tests build-asan -LE gui
+      ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0" run_tests build-asan -L gui
       ;;
     tsan)
       configure_and_build build-tsan -DHANDOVER_TSAN=ON

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -300,14 +301,27 @@ TEST_F(DetectionTest, DetachedThreadReportsThroughQueuedEvents)
     // navigation pane does in the program.
     static EventRecorder* const threadRecorder = new EventRecorder;
     SetDetectDoneReceiver(threadRecorder);
-    auto* thread = new DoDetectDevice(threadRecorder);
+    // The thread deletes itself after its last event; the test waits for that
+    // too, because the process must not tear the toolkit down (this test's
+    // process ends right after it) while the thread is still inside it.
+    struct WatchedDetection : DoDetectDevice {
+        using DoDetectDevice::DoDetectDevice;
+        ~WatchedDetection() override { Ended() = true; }
+        static std::atomic<bool>& Ended()
+        {
+            static std::atomic<bool> ended{false};
+            return ended;
+        }
+    };
+    auto* thread = new WatchedDetection(threadRecorder);
     ASSERT_EQ(thread->Run(), wxTHREAD_NO_ERROR);
 
     const wxLongLong deadline = wxGetLocalTimeMillis() + 30000;
-    while (threadRecorder->DoneCount() == 0 && wxGetLocalTimeMillis() < deadline) {
+    while ((threadRecorder->DoneCount() == 0 || !WatchedDetection::Ended()) && wxGetLocalTimeMillis() < deadline) {
         threadRecorder->DeliverQueued();
         wxMilliSleep(2);
     }
+    ASSERT_TRUE(WatchedDetection::Ended());
     ASSERT_EQ(threadRecorder->DoneCount(), 1);
     EXPECT_EQ(threadRecorder->entries.size(), 17u);
     wxMutexLocker lock(deviceTable.deviceTableMutex);
