@@ -1,4 +1,3 @@
-#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,6 +22,17 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The threads of this process as the kernel lists them: a detached thread
+// leaves this list only when it has ended completely.
+size_t ProcessThreadCount()
+{
+    std::error_code error;
+    size_t count = 0;
+    for (fs::directory_iterator it("/proc/self/task", error), end; !error && it != end; it.increment(error))
+        ++count;
+    return count;
+}
 
 // Records what the detection queues, in arrival order.
 class EventRecorder : public wxEvtHandler {
@@ -301,27 +311,21 @@ TEST_F(DetectionTest, DetachedThreadReportsThroughQueuedEvents)
     // navigation pane does in the program.
     static EventRecorder* const threadRecorder = new EventRecorder;
     SetDetectDoneReceiver(threadRecorder);
-    // The thread deletes itself after its last event; the test waits for that
-    // too, because the process must not tear the toolkit down (this test's
-    // process ends right after it) while the thread is still inside it.
-    struct WatchedDetection : DoDetectDevice {
-        using DoDetectDevice::DoDetectDevice;
-        ~WatchedDetection() override { Ended() = true; }
-        static std::atomic<bool>& Ended()
-        {
-            static std::atomic<bool> ended{false};
-            return ended;
-        }
-    };
-    auto* thread = new WatchedDetection(threadRecorder);
+    // The thread deletes itself after its last event, and the toolkit's
+    // thread code still runs after that. The test waits until the thread has
+    // left the process: this test's process ends right afterwards, and the
+    // toolkit must not be torn down while the thread is still inside it.
+    const size_t threadsBefore = ProcessThreadCount();
+    auto* thread = new DoDetectDevice(threadRecorder);
     ASSERT_EQ(thread->Run(), wxTHREAD_NO_ERROR);
 
     const wxLongLong deadline = wxGetLocalTimeMillis() + 30000;
-    while ((threadRecorder->DoneCount() == 0 || !WatchedDetection::Ended()) && wxGetLocalTimeMillis() < deadline) {
+    while ((threadRecorder->DoneCount() == 0 || ProcessThreadCount() > threadsBefore) &&
+           wxGetLocalTimeMillis() < deadline) {
         threadRecorder->DeliverQueued();
         wxMilliSleep(2);
     }
-    ASSERT_TRUE(WatchedDetection::Ended());
+    EXPECT_EQ(ProcessThreadCount(), threadsBefore);
     ASSERT_EQ(threadRecorder->DoneCount(), 1);
     EXPECT_EQ(threadRecorder->entries.size(), 17u);
     wxMutexLocker lock(deviceTable.deviceTableMutex);
