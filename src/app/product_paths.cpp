@@ -140,6 +140,28 @@ wxString GetLanguageFilePath()
     return GetUserFilesDir() + "/language.txt";
 }
 
+std::vector<wxString> FindMissingInstallFiles(const wxString& installDir)
+{
+    static const char* const kInstallFiles[] = {
+        "Themes/default.zip",
+        "Themes/face.xml",
+        "option.cfg",
+        "template.html",
+        "Language/de/LC_MESSAGES/language.mo",
+        "Language/fr/LC_MESSAGES/language.mo",
+        "Language/it/LC_MESSAGES/language.mo",
+        "Language/ja/LC_MESSAGES/language.mo",
+        "Language/zh_CN/LC_MESSAGES/language.mo",
+        "Language/zh_TW/LC_MESSAGES/language.mo",
+    };
+    std::vector<wxString> missing;
+    for (const char* file : kInstallFiles) {
+        if (!wxFileExists(installDir + "/" + file))
+            missing.push_back(file);
+    }
+    return missing;
+}
+
 void OpenFolderInExplorer(const wxString& path)
 {
 #ifdef __WINDOWS__

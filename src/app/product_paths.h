@@ -3,6 +3,8 @@
 // derived anew on each call, from the executable's location or from the
 // user's documents folder; paths use forward slashes inside the program.
 
+#include <vector>
+
 #include <wx/string.h>
 
 // Identity.
@@ -33,6 +35,10 @@ wxString GetInstallDir();
 wxString GetProductLinksPath();
 wxString GetUserFilesDir();     // creates its two folders on demand
 wxString GetLanguageFilePath();
+
+// The files an installation must hold below installDir (theme, options,
+// page template, the six catalogues) that are not there, as relative paths.
+std::vector<wxString> FindMissingInstallFiles(const wxString& installDir);
 
 // Opens a folder in the platform's file browser without waiting for it.
 void OpenFolderInExplorer(const wxString& path);

@@ -15,6 +15,7 @@
 #include "app/crash_report.h"
 #include "app/face_options.h"
 #include "app/product_paths.h"
+#include "app/trace.h"
 #include "device/thread_events.h"
 #include "window/transfer_frame.h"
 #include "window/update_result.h"
@@ -31,6 +32,9 @@ bool TransferApp::OnInit()
 
     // The data lives beside the real binary, even when started through a link.
     SetExecutablePath(wxStandardPaths::Get().GetExecutablePath());
+    TraceLine("......Install dir: " + GetInstallDir());
+    for (const wxString& file : FindMissingInstallFiles(GetInstallDir()))
+        TraceLine("......Missing install file: " + file);
 
     wxFileSystem::AddHandler(new wxArchiveFSHandler);
     wxImage::AddHandler(new wxPNGHandler);

@@ -8,17 +8,23 @@ struct ColumnEntry {
     const char* title;  // message id
     int width;
     wxAlignment cellAlignment;
+    const char* widestText = nullptr;
 };
 
+// The widest duration (FormatDuration) and size (FormatSize) a list shows in
+// practice: up to ten hours, and the largest count before a unit changes.
+const char* const kWidestDuration = "8:88:88";
+const char* const kWidestSize = "1024.00MB";
+
 const ColumnEntry kMediaColumns[] = {
-    {wxTRANSLATE("Title"), 150, wxALIGN_LEFT},   {wxTRANSLATE("Time"), 60, wxALIGN_CENTER},
-    {wxTRANSLATE("Size"), 55, wxALIGN_CENTER},   {wxTRANSLATE("Genres"), 80, wxALIGN_LEFT},
+    {wxTRANSLATE("Title"), 150, wxALIGN_LEFT},   {wxTRANSLATE("Time"), 60, wxALIGN_CENTER, kWidestDuration},
+    {wxTRANSLATE("Size"), 55, wxALIGN_CENTER, kWidestSize},   {wxTRANSLATE("Genres"), 80, wxALIGN_LEFT},
     {wxTRANSLATE("Artists"), 100, wxALIGN_LEFT}, {wxTRANSLATE("Albums"), 150, wxALIGN_LEFT},
 };
 const ColumnEntry kPictureColumns[] = {
     {wxTRANSLATE("Title"), 80, wxALIGN_CENTER},
     {wxTRANSLATE("Time"), 150, wxALIGN_CENTER},
-    {wxTRANSLATE("Size"), 80, wxALIGN_CENTER},
+    {wxTRANSLATE("Size"), 80, wxALIGN_CENTER, kWidestSize},
 };
 const ColumnEntry kContactColumns[] = {
     {wxTRANSLATE("Name"), 100, wxALIGN_LEFT},
@@ -45,11 +51,11 @@ template <size_t N>
 std::vector<ListColumn> WithCheckAndIcon(const ColumnEntry (&entries)[N])
 {
     std::vector<ListColumn> columns;
-    columns.push_back({ColumnType::Check, wxString::FromUTF8("\xE2\x88\x9A"), 50, wxALIGN_CENTER, wxALIGN_CENTER});
-    columns.push_back({ColumnType::Icon, _("Type"), 50, wxALIGN_CENTER, wxALIGN_CENTER});
+    columns.push_back({ColumnType::Check, wxString::FromUTF8("\xE2\x88\x9A"), 50, wxALIGN_CENTER, wxALIGN_CENTER, wxString()});
+    columns.push_back({ColumnType::Icon, _("Type"), 50, wxALIGN_CENTER, wxALIGN_CENTER, wxString()});
     for (const ColumnEntry& entry : entries)
         columns.push_back({ColumnType::Text, wxGetTranslation(entry.title), entry.width, entry.cellAlignment,
-                           wxALIGN_CENTER});
+                           wxALIGN_CENTER, entry.widestText != nullptr ? entry.widestText : ""});
     return columns;
 }
 
@@ -81,5 +87,5 @@ ListColumn FilterListColumn(FilterColumn column)
         title = wxTRANSLATE("Artists");
     else if (column == FilterColumn::Album)
         title = wxTRANSLATE("Albums");
-    return {ColumnType::Text, wxGetTranslation(title), 150, wxALIGN_LEFT, wxALIGN_LEFT};
+    return {ColumnType::Text, wxGetTranslation(title), 150, wxALIGN_LEFT, wxALIGN_LEFT, wxString()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The columns of the content view's lists: kind, title, width and alignment.
+// The width is the least a column gets; the list widens a column whose title
+// or widest text would not fit in it.
 // Titles are translated when asked for, so a language change asks again.
 
 #include <vector>
@@ -22,6 +24,9 @@ struct ListColumn {
     int width = 0;
     wxAlignment cellAlignment = wxALIGN_CENTER;
     wxAlignment headerAlignment = wxALIGN_CENTER;
+    // The widest text a cell of this column can show, for columns whose texts
+    // have a bounded form (durations, sizes); empty for free text.
+    wxString widestText;
 };
 
 // Every column of a list from column 0 on: check, icon, then the text

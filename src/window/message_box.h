@@ -7,10 +7,17 @@
 
 #include <wx/string.h>
 
+class wxMessageDialog;
 class wxWindow;
 
-// Shows the box (wxMessageBox's arguments) and returns the button pressed.
+// Shows the box (wxMessageBox's arguments) and returns the button pressed
+// (wxOK, wxYES, wxNO or wxCANCEL).
 int ShowMessageBox(const wxString& message, const wxString& caption, long style, wxWindow* parent);
+
+// Labels the dialog's buttons in the current language, from the toolkit's own
+// catalogue. GTK would use its stock labels in the system's language, which on
+// a machine without that locale is English whatever the user picked.
+void TranslateButtonLabels(wxMessageDialog& dialog);
 
 using MessageBoxHandler =
     std::function<int(const wxString& message, const wxString& caption, long style, wxWindow* parent)>;

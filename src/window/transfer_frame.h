@@ -30,11 +30,14 @@ public:
     StatusBar* GetStatusBarPanel() const { return statusBar_; }
     SKTitleBar* GetTitleBar() const { return titleBar_; }
 
+    // Grows the frame to its minimum size after texts changed: another
+    // language, or a device summary with longer values.
+    void FitToTexts();
+
 private:
     void AddBorderPieces();
     void AddTitleBar();
     void RelabelTitleBar();
-    void FitToTexts();
 
     void OnIdle(wxIdleEvent& event);
     void OnClose(wxCloseEvent& event);

@@ -68,3 +68,18 @@ TEST(Language, BuiltCataloguesAreFoundForEveryLanguage)
     InstallLocale(58);
     EXPECT_EQ(wxGetTranslation(source), source);
 }
+
+// The toolkit's own texts (the buttons of message boxes and file dialogs)
+// come from its catalogue, which the language loads beside ours.
+TEST(Language, ToolkitTextsAreTranslated)
+{
+    const struct { int code; const char* cancel; } cases[] = {
+        {kLanguageGerman, "Abbrechen"}, {kLanguageFrench, "Annuler"}, {kLanguageItalian, "Annulla"},
+    };
+    for (const auto& c : cases) {
+        InstallLocale(c.code);
+        EXPECT_EQ(wxGetTranslation("Cancel"), wxString::FromUTF8(c.cancel)) << c.code;
+    }
+    InstallLocale(kLanguageEnglish);
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Cancel");
+}

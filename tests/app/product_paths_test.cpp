@@ -55,6 +55,20 @@ TEST(ProductPaths, InstallationFilesComeFromTheStagedTree)
     EXPECT_TRUE(wxFileExists(GetInstallDir() + "/Themes/face.xml"));
     EXPECT_TRUE(wxFileExists(GetInstallDir() + "/Themes/default.zip"));
     EXPECT_TRUE(wxFileExists(GetInstallDir() + "/template.html"));
+    EXPECT_TRUE(FindMissingInstallFiles(GetInstallDir()).empty());
+}
+
+TEST(ProductPaths, MissingInstallationFilesAreNamed)
+{
+    const std::string folder = MakeTempFolder("install");
+    EXPECT_EQ(FindMissingInstallFiles(folder).size(), 10u);
+
+    // Everything but one catalogue.
+    for (const char* file : {"Themes/default.zip", "Themes/face.xml", "option.cfg", "template.html"})
+        WriteTextFile(folder + "/" + file, "x");
+    for (const char* lang : {"de", "fr", "it", "ja", "zh_CN"})
+        WriteTextFile(folder + "/Language/" + lang + "/LC_MESSAGES/language.mo", "x");
+    EXPECT_EQ(FindMissingInstallFiles(folder), std::vector<wxString>{"Language/zh_TW/LC_MESSAGES/language.mo"});
 }
 
 TEST(ProductPaths, UserFilesFolderIsCreatedOnceUnderTheDocumentsFolder)

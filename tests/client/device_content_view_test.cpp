@@ -1,7 +1,10 @@
 // The content view on small lists made by the tests: the check column's header
 // click, the genre filter, the search, and the sub-views search leaves alone.
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/dataview.h>
+
+#include "app/language.h"
 
 #include "content/content_kind.h"
 #include "content/plist_fixture.h"
@@ -94,12 +97,48 @@ TEST_F(DeviceContentViewTest, SubViewsHaveTheirIdsAndOneIsShown)
     ContentListCtrl* media = view->GetMediaList();
     ASSERT_EQ(media->GetColumnCount(), 8u);
     ASSERT_TRUE(WaitFor([&] { return media->GetColumn(7)->GetWidth() > 0; }));
-    // The last column takes whatever width is left over.
+    // The last column takes whatever width is left over. A column is wider
+    // than its own width only where its title or widest text needs it (the
+    // size column: "1024.00MB").
     const int widths[] = {50, 50, 150, 60, 55, 80, 100};
-    for (unsigned int column = 0; column < 7; ++column)
-        EXPECT_EQ(media->GetColumn(column)->GetWidth(), widths[column]) << column;
+    for (unsigned int column = 0; column < 7; ++column) {
+        EXPECT_GE(media->GetColumn(column)->GetWidth(), widths[column]) << column;
+        if (column != 4) {
+            EXPECT_LE(media->GetColumn(column)->GetWidth(), widths[column] + 10) << column;
+        }
+    }
+    EXPECT_GE(media->GetColumn(4)->GetWidth(), media->GetTextExtent("1024.00MB").x + 8);
     EXPECT_EQ(media->GetColumn(0)->GetTitle(), wxString::FromUTF8("\xE2\x88\x9A"));
     EXPECT_EQ(media->GetColumn(2)->GetTitle(), "Title");
+}
+
+// Every column but the last (which takes the rest of the width) holds its
+// title in every language: the header GTK draws is no wider than the column
+// (its fixed width: a list not shown has no allocated width yet).
+TEST_F(DeviceContentViewTest, ColumnTitlesFitInEveryLanguage)
+{
+    ContentListCtrl* lists[] = {view->GetMediaList(),   view->GetCameraRollList(), view->GetPhotoList(),
+                                view->GetContactList(), view->GetMessageList(),    view->GetNoteList(),
+                                view->GetBookmarkList()};
+    for (int code : {kLanguageGerman, kLanguageFrench, kLanguageItalian, kLanguageJapanese,
+                     kLanguageChineseSimplified, kLanguageChineseTraditional, kLanguageEnglish}) {
+        InstallLocale(code);
+        view->UpdateTexts();
+        for (ContentListCtrl* list : lists) {
+            GtkTreeView* tree = GTK_TREE_VIEW(list->GtkGetTreeView());
+            for (unsigned int column = 0; column + 1 < list->GetColumnCount(); ++column) {
+                GtkTreeViewColumn* gtkColumn = gtk_tree_view_get_column(tree, static_cast<gint>(column));
+                gint natural = 0;
+                gtk_widget_get_preferred_width(gtk_tree_view_column_get_button(gtkColumn), nullptr, &natural);
+                EXPECT_LE(natural, gtk_tree_view_column_get_fixed_width(gtkColumn))
+                    << code << " " << list->GetColumn(column)->GetTitle().utf8_string();
+            }
+        }
+    }
+    // Back in English the columns have their own widths again.
+    EXPECT_EQ(gtk_tree_view_column_get_fixed_width(
+                  gtk_tree_view_get_column(GTK_TREE_VIEW(view->GetMediaList()->GtkGetTreeView()), 2)),
+              150);
 }
 
 TEST_F(DeviceContentViewTest, CheckHeaderClickTogglesEveryRowAndRecounts)

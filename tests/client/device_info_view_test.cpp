@@ -6,6 +6,8 @@
 #include "content/plist_fixture.h"
 #include "support/gui_test.h"
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include "app/language.h"
 #include "window/base/sk_histogram_ctrl.h"
 #include "window/client/device_info_view.h"
 
@@ -85,4 +87,35 @@ TEST_F(DeviceInfoViewTest, WithoutAvailableTheCapacityIsUnknown)
     EXPECT_EQ(view->GetCapacityText(), "unknown");
     EXPECT_TRUE(view->GetLegendValue(kPartAvailable).empty());
     EXPECT_DOUBLE_EQ(view->GetStorageBar()->GetParts()[0]->fraction, 0.25);
+}
+
+// The page is filled while the right pane keeps it hidden. Every text still
+// asks for the room its own (larger) font needs, in the longest language, so
+// that the sizers and the frame's minimum size leave none of it cut.
+TEST_F(DeviceInfoViewTest, HiddenPageTextsAskForTheRoomTheirFontNeeds)
+{
+    InstallLocale(kLanguageFrench);
+    // A page that has never been on screen, as in the right pane.
+    view->Destroy();
+    view = new DeviceInfoView(frame.Parent(), wxPoint(0, 0), wxSize(800, 500), background);
+    view->Hide();
+    PumpPendingEvents();
+    PlistPtr info(Dict({{"Type", "iPhone"},
+                        {"DeviceName", "Anna's iPhone"},
+                        {"SerialNumber", "F2LDEMO00001"},
+                        {"ProductVersion", "17.4.1"},
+                        {"Catacity", 128 * kGB},
+                        {"Audio", 8 * kGB},
+                        {"Available", 40 * kGB}}));
+    view->ShowDeviceInfo(info.get());
+    int texts = 0;
+    for (wxWindow* child : view->GetChildren()) {
+        auto* text = dynamic_cast<wxStaticText*>(child);
+        if (text == nullptr || text->GetLabel().empty())
+            continue;
+        ++texts;
+        EXPECT_GE(text->GetBestSize().x, text->GetTextExtent(text->GetLabel()).x) << text->GetLabel().utf8_string();
+    }
+    EXPECT_GE(texts, 15);
+    InstallLocale(kLanguageEnglish);
 }

@@ -1,6 +1,9 @@
+#include <atomic>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -22,6 +25,30 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The detection thread, noting its kernel thread id: a detached thread has
+// ended completely only when the kernel no longer lists that id.
+struct WatchedDetection : DoDetectDevice {
+    using DoDetectDevice::DoDetectDevice;
+
+    static std::atomic<pid_t>& ThreadId()
+    {
+        static std::atomic<pid_t> id{0};
+        return id;
+    }
+    static bool HasLeftTheProcess()
+    {
+        const pid_t id = ThreadId();
+        return id != 0 && !fs::exists("/proc/self/task/" + std::to_string(id));
+    }
+
+protected:
+    ExitCode Entry() override
+    {
+        ThreadId() = gettid();
+        return DoDetectDevice::Entry();
+    }
+};
 
 // Records what the detection queues, in arrival order.
 class EventRecorder : public wxEvtHandler {
@@ -300,14 +327,20 @@ TEST_F(DetectionTest, DetachedThreadReportsThroughQueuedEvents)
     // navigation pane does in the program.
     static EventRecorder* const threadRecorder = new EventRecorder;
     SetDetectDoneReceiver(threadRecorder);
-    auto* thread = new DoDetectDevice(threadRecorder);
+    // The thread deletes itself after its last event, and the toolkit's
+    // thread code still runs after that. The test waits until the thread has
+    // left the process: this test's process ends right afterwards, and the
+    // toolkit must not be torn down while the thread is still inside it.
+    auto* thread = new WatchedDetection(threadRecorder);
     ASSERT_EQ(thread->Run(), wxTHREAD_NO_ERROR);
 
     const wxLongLong deadline = wxGetLocalTimeMillis() + 30000;
-    while (threadRecorder->DoneCount() == 0 && wxGetLocalTimeMillis() < deadline) {
+    while ((threadRecorder->DoneCount() == 0 || !WatchedDetection::HasLeftTheProcess()) &&
+           wxGetLocalTimeMillis() < deadline) {
         threadRecorder->DeliverQueued();
         wxMilliSleep(2);
     }
+    EXPECT_TRUE(WatchedDetection::HasLeftTheProcess());
     ASSERT_EQ(threadRecorder->DoneCount(), 1);
     EXPECT_EQ(threadRecorder->entries.size(), 17u);
     wxMutexLocker lock(deviceTable.deviceTableMutex);

@@ -4,6 +4,7 @@
 
 #include "app/app_registry.h"
 #include "common/image_util.h"
+#include "window/client/device_info_view.h"
 #include "window/client/left_pane.h"
 #include "window/client/no_device_view.h"
 #include "window/client/right_pane.h"
@@ -35,10 +36,12 @@ void Client::FitPanes()
 {
     // The toolkit's fonts and button padding may need more than 200 pixels to
     // show a device name beside Refresh, and more than 800 in all to show the
-    // getting-started texts without wrapping them.
+    // getting-started texts without wrapping them, or the device summary's
+    // captions, values and legend (longer in some languages) without cutting them.
     const int sash = std::max({kLeftPaneWidth, leftPane_->GetFittingWidth(), GetSashPosition()});
     if (sash != GetSashPosition())
         SetSashPosition(sash);
-    const wxSize page = rightPane_->GetNoDeviceView()->GetBestSize();
+    wxSize page = rightPane_->GetNoDeviceView()->GetBestSize();
+    page.IncTo(rightPane_->GetDeviceInfoView()->GetBestSize());
     SetMinSize(wxSize(std::max(kMinWidth, sash + GetSashSize() + page.x + 2 + kPageRightMargin), std::max(kMinHeight, page.y + 5)));
 }

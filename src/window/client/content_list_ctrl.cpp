@@ -1,5 +1,7 @@
 #include "window/client/content_list_ctrl.h"
 
+#include <algorithm>
+
 #include <gtk/gtk.h>
 
 #include "common/image_util.h"
@@ -31,6 +33,7 @@ ContentListCtrl::ContentListCtrl(wxWindow* parent, wxWindowID id, ContentList li
                                           column.headerAlignment, wxDATAVIEW_COL_RESIZABLE));
     }
     gtk_tree_view_set_fixed_height_mode(GTK_TREE_VIEW(GtkGetTreeView()), TRUE);
+    FitColumns(columns);
 }
 
 void ContentListCtrl::UpdateTexts()
@@ -38,6 +41,29 @@ void ContentListCtrl::UpdateTexts()
     const std::vector<ListColumn> columns = ListColumns(model_->List());
     for (size_t index = 0; index < columns.size() && index < GetColumnCount(); ++index)
         GetColumn(static_cast<unsigned int>(index))->SetTitle(columns[index].title);
+    FitColumns(columns);
+}
+
+void ContentListCtrl::FitColumns(const std::vector<ListColumn>& columns)
+{
+    // The text renderer's padding (2 on each side) and the tree view's gap between cells (4).
+    constexpr int kCellPadding = 8;
+    GtkTreeView* tree = GTK_TREE_VIEW(GtkGetTreeView());
+    // The last column takes whatever width is left over, so it is left alone.
+    for (size_t index = 0; index + 1 < columns.size() && index < GetColumnCount(); ++index) {
+        int width = columns[index].width;
+        // The header as GTK would draw it: title, padding and the theme's frame.
+        if (GtkTreeViewColumn* gtkColumn = gtk_tree_view_get_column(tree, static_cast<gint>(index))) {
+            if (GtkWidget* header = gtk_tree_view_column_get_button(gtkColumn)) {
+                gint natural = 0;
+                gtk_widget_get_preferred_width(header, nullptr, &natural);
+                width = std::max(width, static_cast<int>(natural));
+            }
+        }
+        if (!columns[index].widestText.empty())
+            width = std::max(width, GetTextExtent(columns[index].widestText).x + kCellPadding);
+        GetColumn(static_cast<unsigned int>(index))->SetWidth(width);
+    }
 }
 
 void ContentListCtrl::Load(std::shared_ptr<const ContentListModel::Rows> rows, const wxString& iconPath)

@@ -3,7 +3,8 @@
 // conversations, notes or bookmarks): a data-view control drawing row lines
 // over a ContentListModel, with the columns of its kind of list. Columns are
 // resizable but neither sortable nor reorderable, so rows keep the order of
-// the load. Every column has a fixed width and the tree view runs in
+// the load. Every column has a fixed width (its own, or more where its title
+// in the current language or its widest text needs it) and the tree view runs in
 // fixed-height mode: GTK then measures no rows, which keeps 50,000 rows from
 // stalling the event loop.
 //
@@ -15,6 +16,7 @@
 #include <wx/dataview.h>
 
 #include "content/content_list.h"
+#include "content/list_columns.h"
 #include "window/client/content_list_model.h"
 
 class ContentListCtrl : public wxDataViewCtrl {
@@ -38,5 +40,8 @@ public:
     int RowOf(const wxDataViewItem& item) const;
 
 private:
+    // Widens the columns, all but the last, whose title or widest text would be cut.
+    void FitColumns(const std::vector<ListColumn>& columns);
+
     ContentListModel* model_;
 };

@@ -34,6 +34,16 @@ wxStaticText* MakeText(wxWindow* parent, const wxFont& font)
     return text;
 }
 
+// Sets a text and makes room for it. The size GTK reports for a label while
+// its page is hidden still reflects the default font, not the larger one set
+// here, so the sizers would cut the text; the toolkit's own measurement with
+// the text's font is exact.
+void SetFittedLabel(wxStaticText* text, const wxString& label)
+{
+    text->SetLabel(label);
+    text->SetMinSize(label.empty() ? wxSize(0, 0) : text->GetTextExtent(label));
+}
+
 } // namespace
 
 DeviceInfoView::DeviceInfoView(wxWindow* parent, const wxPoint& position, const wxSize& size,
@@ -83,8 +93,10 @@ wxSizer* DeviceInfoView::BuildInformationGrid()
     wxStaticText* captions[] = {typeCaption, capacityCaption, versionCaption, serialCaption};
     wxStaticText* values[] = {typeValue, capacityValue, versionValue, serialValue};
     for (int row = 0; row < 4; ++row) {
-        grid->Add(captions[row], wxGBPosition(row + 1, 0), wxDefaultSpan, wxALIGN_RIGHT | wxEXPAND);
-        grid->Add(values[row], wxGBPosition(row + 1, 1), wxDefaultSpan, wxEXPAND);
+        // Centred in the row: a caption in a Chinese or Japanese font is
+        // taller than its value in a Latin one, and both stay on one line.
+        grid->Add(captions[row], wxGBPosition(row + 1, 0), wxDefaultSpan, wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+        grid->Add(values[row], wxGBPosition(row + 1, 1), wxDefaultSpan, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
     }
     return grid;
 }
@@ -136,14 +148,14 @@ void DeviceInfoView::ShowDeviceInfo(plist_t deviceInfo)
     const DeviceSummary summary = BuildDeviceSummary(deviceInfo);
     picturePath = summary.picturePath;
     deviceImage->SetBitmap(GetThemeBitmap(picturePath));
-    nameLabel->SetLabel(summary.name);
-    typeValue->SetLabel(summary.type);
-    versionValue->SetLabel(summary.version);
-    serialValue->SetLabel(summary.serialNumber);
-    capacityValue->SetLabel(summary.capacity);
-    capacityText->SetLabel(summary.capacity);
+    SetFittedLabel(nameLabel, summary.name);
+    SetFittedLabel(typeValue, summary.type);
+    SetFittedLabel(versionValue, summary.version);
+    SetFittedLabel(serialValue, summary.serialNumber);
+    SetFittedLabel(capacityValue, summary.capacity);
+    SetFittedLabel(capacityText, summary.capacity);
     for (int part = 0; part < kStoragePartCount; ++part) {
-        legendValues[part]->SetLabel(summary.legendValues[part]);
+        SetFittedLabel(legendValues[part], summary.legendValues[part]);
         storageBar->GetParts()[part]->fraction = summary.fractions[part];
     }
     storageBar->Refresh();
@@ -154,12 +166,12 @@ void DeviceInfoView::ShowDeviceInfo(plist_t deviceInfo)
 void DeviceInfoView::UpdateLabels()
 {
     const DeviceSummaryCaptions captions = TranslatedDeviceSummaryCaptions();
-    typeCaption->SetLabel(captions.type);
-    capacityCaption->SetLabel(captions.capacity);
-    versionCaption->SetLabel(captions.version);
-    serialCaption->SetLabel(captions.serialNumber);
+    SetFittedLabel(typeCaption, captions.type);
+    SetFittedLabel(capacityCaption, captions.capacity);
+    SetFittedLabel(versionCaption, captions.version);
+    SetFittedLabel(serialCaption, captions.serialNumber);
     for (int part = 0; part < kStoragePartCount; ++part)
-        legendCaptions[part]->SetLabel(captions.legend[part]);
+        SetFittedLabel(legendCaptions[part], captions.legend[part]);
     Layout();
 }
 

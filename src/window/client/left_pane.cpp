@@ -32,6 +32,7 @@
 #include "window/message_box.h"
 #include "window/status_bar.h"
 #include "window/tool_bar.h"
+#include "window/transfer_frame.h"
 
 wxBEGIN_EVENT_TABLE(LeftPane, SkinnedPanel)
     EVT_BUTTON(LeftPane::ID_REFRESH_BUTTON, LeftPane::OnRefresh)
@@ -287,6 +288,9 @@ void LeftPane::OnNavigationTreeCtrlChanged(wxTreeEvent& event)
         case kNodeDevice:
             if (DeviceInfoView* info = FindRegistered<DeviceInfoView>(kDeviceInfoViewSlot))
                 info->ShowDeviceInfo(static_cast<plist_t>(data->content));
+            // Its values may need a wider window than the last device's.
+            if (TransferFrame* frame = FindRegistered<TransferFrame>(kMainFrameSlot))
+                frame->FitToTexts();
             break;
         case kNodeCameraRoll:
             // Nothing is reloaded: the icon view was filled with the tree.
