@@ -80,7 +80,7 @@ public:
                 return false;
             // Through the application: a handler's own ProcessPendingEvents
             // must not be called without pending events.
-            wxTheApp->ProcessPendingEvents();
+            wxApp::GetInstance()->ProcessPendingEvents();
             wxMilliSleep(1);
         }
         return true;

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     TestHome();
     testing::InitGoogleTest(&argc, argv);
     // A console application object, so that queued events can be delivered
-    // with wxTheApp->ProcessPendingEvents() as the event loop would.
+    // with wxApp::GetInstance()->ProcessPendingEvents() as the event loop would.
     wxApp::SetInstance(new wxAppConsole);
     wxInitializer initializer(argc, argv);
     if (!initializer.IsOk())
