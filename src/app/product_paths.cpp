@@ -36,9 +36,18 @@ void EnsureFolder(const wxString& folder)
 
 wxString DocumentsBaseFolder()
 {
-    wxString documents = wxStandardPaths::Get().GetDocumentsDir();
-    if (documents.empty() || !wxDirExists(documents))
-        documents = wxGetHomeDir();
+    // The toolkit reads the environment for these into one static buffer
+    // (wxGetenv), which is not safe from two threads at once; the thumbnail
+    // loaders and the detection ask for the user's folder while the window
+    // may too.
+    static wxMutex environmentMutex;
+    wxString documents;
+    {
+        wxMutexLocker lock(environmentMutex);
+        documents = wxStandardPaths::Get().GetDocumentsDir();
+        if (documents.empty() || !wxDirExists(documents))
+            documents = wxGetHomeDir();
+    }
     documents = ForwardSlashes(documents);
     while (documents.length() > 1 && documents.EndsWith("/"))
         documents.RemoveLast();
