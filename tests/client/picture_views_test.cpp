@@ -137,24 +137,6 @@ protected:
         return placeholder.GetSize() == wxSize(100, 100) ? placeholder : placeholder.Rescale(100, 100);
     }
 
-    void SaveShot(const char* name)
-    {
-        const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
-        if (folder == nullptr)
-            return;
-        std::function<void(wxWindow*)> repaint = [&](wxWindow* w) {
-            w->Refresh();
-            w->Update();
-            for (wxWindow* child : w->GetChildren())
-                repaint(child);
-        };
-        // A picture for a person, not a condition: let the last repaints land.
-        WaitFor([] { return false; }, 500);
-        repaint(frame);
-        PumpPendingEvents();
-        CaptureClientArea(frame).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
-    }
-
     std::unique_ptr<ScopedMessageBoxHandler> boxes;
     TransferFrame* frame = nullptr;
     LeftPane* leftPane = nullptr;
@@ -178,7 +160,7 @@ TEST_F(PictureViewsTest, CameraRollFillsWithThumbnails)
     ASSERT_EQ(cameraRoll->GetItemCount(), 62);
     ExpectThumbnails(cameraRoll);
     ExpectThumbnails(content->GetPhotoIconView());
-    SaveShot("camera-roll-thumbnails");
+    SaveScreenshot(frame, "camera-roll-thumbnails");
 }
 
 TEST_F(PictureViewsTest, ChoosingAnotherDeviceRestartsTheLoaders)

@@ -53,6 +53,14 @@ private:
     wxWindow* panel_;
 };
 
+// With HANDOVER_SCREENSHOTS naming a folder, leaves a picture of the window
+// there (<folder>/<name>.png) for a person to look at: every child repainted
+// first, after half a second for the X server to apply resizes and the
+// theme's transitions. With withWindowsOnTop the picture also takes in every
+// shown top-level window (dialogs over it, with a window manager's frames).
+// Nothing without the variable.
+void SaveScreenshot(wxWindow* window, const char* name, bool withWindowsOnTop = false);
+
 // Counts the button command events (wxEVT_BUTTON) a window sends with its id.
 class ClickCounter {
 public:

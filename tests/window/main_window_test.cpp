@@ -83,28 +83,6 @@ int CurrentIndex()
     return deviceTable.currentIndex;
 }
 
-// With HANDOVER_SCREENSHOTS naming a folder, the tests leave pictures of the
-// window there for a person to look at.
-void SaveShot(wxWindow* window, const char* name)
-{
-    const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
-    if (folder == nullptr)
-        return;
-    // The frame does not repaint its children on Refresh, so each is asked.
-    std::function<void(wxWindow*)> repaint = [&](wxWindow* w) {
-        w->Refresh();
-        w->Update();
-        for (wxWindow* child : w->GetChildren())
-            repaint(child);
-    };
-    // A picture for a person, not a condition: give the X server a moment to
-    // apply a resize and the theme's transitions to end, then repaint.
-    WaitFor([] { return false; }, 500);
-    for (wxWindow* child : window->GetChildren())
-        repaint(child);
-    PumpPendingEvents();
-    CaptureClientArea(window).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
-}
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -213,7 +191,7 @@ TEST_F(MainWindowTest, StartUpDetectsOnceShowingGettingStartedMeanwhile)
         EXPECT_FALSE(leftPane->GetRefreshButton()->IsEnabled());
         EXPECT_EQ(selector->GetCount(), 0u);
         EXPECT_EQ(tree->GetCount(), 0u);
-        SaveShot(frame, "getting-started-en");
+        SaveScreenshot(frame, "getting-started-en");
     }
     ASSERT_TRUE(WaitForDetection());
     for (int i = 0; i < 3; ++i)
@@ -257,7 +235,7 @@ TEST_F(MainWindowTest, StartUpDetectsOnceShowingGettingStartedMeanwhile)
         wxMutexLocker lock(deviceTable.deviceTableMutex);
         EXPECT_EQ(rightPane->GetDeviceInfoView()->GetNameText(), deviceTable.slots[0].deviceName);
     }
-    SaveShot(frame, "tree-en");
+    SaveScreenshot(frame, "tree-en");
 }
 
 TEST_F(MainWindowTest, FailingDeviceIsReportedAndTheOthersStayListed)
@@ -417,7 +395,7 @@ TEST_F(MainWindowTest, GermanRelabelsWithoutReloadingTheDevice)
     EXPECT_EQ(tree->GetSelection(), leftPane->GetCategoryNode(11));
     EXPECT_EQ(rightPane->GetShownView(), RightPane::kDeviceContent);
     tree->SelectItem(root);
-    SaveShot(frame, "tree-de");
+    SaveScreenshot(frame, "tree-de");
 }
 
 TEST_F(MainWindowTest, GermanFromTheStartShowsGettingStartedInGerman)
@@ -429,7 +407,7 @@ TEST_F(MainWindowTest, GermanFromTheStartShowsGettingStartedInGerman)
     ASSERT_TRUE(ShowAndStart());
     EXPECT_EQ(frame->GetStatusBarPanel()->GetStatusText(), wxString::FromUTF8("Erkennung läuft ..."));
     EXPECT_EQ(rightPane->GetNoDeviceView()->GetTitleLabel()->GetLabel(), "Erste Schritte");
-    SaveShot(frame, "getting-started-de");
+    SaveScreenshot(frame, "getting-started-de");
 }
 
 TEST_F(MainWindowTest, ResizingGrowsOnlyTheClientAndStopsAtTheFittedSize)

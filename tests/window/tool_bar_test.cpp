@@ -47,31 +47,6 @@ namespace {
 
 const std::string kDemo = HANDOVER_STAGE_DIR "/demo-devices/";
 
-// With HANDOVER_SCREENSHOTS naming a folder, the tests leave a picture of the
-// window there for a person to look at: the window and every dialog shown
-// over it, with the frames a window manager draws around them.
-void SaveShot(wxWindow* window, const char* name)
-{
-    const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
-    if (folder == nullptr)
-        return;
-    std::function<void(wxWindow*)> repaint = [&](wxWindow* w) {
-        w->Refresh();
-        w->Update();
-        for (wxWindow* child : w->GetChildren())
-            repaint(child);
-    };
-    WaitFor([] { return false; }, 500);
-    for (wxWindow* child : window->GetChildren())
-        repaint(child);
-    PumpPendingEvents();
-    wxRect shown = window->GetScreenRect();
-    for (wxWindow* topLevel : wxTopLevelWindows)
-        if (topLevel->IsShown())
-            shown.Union(topLevel->GetScreenRect().Inflate(8));
-    shown.Intersect(wxRect(wxGetDisplaySize()));
-    CaptureScreenRect(shown).SaveFile(wxString(folder) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
-}
 
 std::vector<wxString> TitleLabels(SKMenuBar* bar)
 {
@@ -203,7 +178,7 @@ TEST_F(ToolBarTest, LanguageItemSwitchesToGermanAndBack)
     // The word is a hint: the music list is not filtered by it.
     EXPECT_EQ(toolBar->GetSearchBox()->GetValue(), "");
     EXPECT_EQ(music->Model().ShownCount(), songs);
-    SaveShot(frame, "tool-bar-de");
+    SaveScreenshot(frame, "tool-bar-de", true);
 
     Command(wxEVT_MENU, kLanguageEnglish);
     ASSERT_TRUE(WaitFor([this] { return leftPane->GetRefreshButton()->GetLabel() == "Refresh"; }));
@@ -357,7 +332,7 @@ TEST_F(ToolBarTest, ExportOfTwoTickedSongsWritesExactlyThoseFiles)
     ScopedExportFolderChooser cancel([&](wxWindow*) { return wxString(); });
     Command(wxEVT_BUTTON, ToolBar::ID_EXPORT_BUTTON);
     EXPECT_EQ(FilesIn(folder).size(), 4u);
-    SaveShot(frame, "tool-bar-en");
+    SaveScreenshot(frame, "tool-bar-en", true);
     std::filesystem::remove_all(folder);
 }
 
@@ -548,7 +523,7 @@ TEST_F(ToolBarTest, AboutShowsTheAboutDialogUntilItsCloseButton)
             if (auto* about = dynamic_cast<AboutDialog*>(window); about != nullptr && about->IsModal()) {
                 shownTitle = about->GetTitle();
                 shownSize = about->GetSize();
-                SaveShot(frame, "about-over-main-window");
+                SaveScreenshot(frame, "about-over-main-window", true);
                 wxWindow* close = about->FindWindow(AboutDialogBase::ID_TITLE_CLOSE);
                 SendMouse(close, wxEVT_ENTER_WINDOW);
                 SendMouse(close, wxEVT_LEFT_DOWN);
@@ -600,7 +575,7 @@ TEST_F(LargeDeviceExportTest, ProgressDialogShowsTheRunningExportOfAllSongsUntil
             return;
         watcher.Stop();
         shownText = dialog->GetShownText();
-        SaveShot(frame, "progress-dialog-large-device");
+        SaveScreenshot(frame, "progress-dialog-large-device", true);
         dialog->Close();
     });
     watcher.Start(50);
