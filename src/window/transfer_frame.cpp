@@ -17,6 +17,8 @@
 #include "window/base/sk_border.h"
 #include "window/base/sk_title_bar.h"
 #include "window/client/client.h"
+#include "window/client/device_content_view.h"
+#include "window/client/device_info_view.h"
 #include "window/client/left_pane.h"
 #include "window/client/no_device_view.h"
 #include "window/client/right_pane.h"
@@ -190,9 +192,14 @@ void TransferFrame::OnLanguageChanged(wxCommandEvent& event)
         noDeviceView->Refresh();
         noDeviceView->Update();
     }
+    // The device summary's captions and the lists' column titles.
+    if (DeviceInfoView* info = FindRegistered<DeviceInfoView>(kDeviceInfoViewSlot)) {
+        info->UpdateLabels();
+        info->Refresh();
+    }
+    if (DeviceContentView* content = FindRegistered<DeviceContentView>(kDeviceContentViewSlot))
+        content->UpdateTexts();
     FitToTexts();
     RelabelTitleBar();
     titleBar_->Refresh();
-    // The device summary and the content view relabel themselves here once
-    // they have labels; the placeholders have none.
 }

@@ -32,17 +32,6 @@ const DeviceSlot& DemoIPhone()
     return slot;
 }
 
-void SaveScreenshot(wxWindow* window, const char* name)
-{
-    const char* folder = std::getenv("HANDOVER_SCREENSHOTS");
-    if (folder == nullptr)
-        return;
-    window->Refresh();
-    window->Update();
-    PumpPendingEvents();
-    CaptureClientArea(window).SaveFile(wxFileName(folder, name).GetFullPath(), wxBITMAP_TYPE_PNG);
-}
-
 class DemoViewsTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(DemoIPhone().inUse); }
@@ -60,7 +49,7 @@ TEST_F(DemoViewsTest, DeviceSummary)
     view->ShowDeviceInfo(DemoIPhone().deviceInfo);
     EXPECT_EQ(view->GetPicturePath(), "image/client/device-info/iphone.png");
     EXPECT_NE(view->GetCapacityValue(), "unknown");
-    SaveScreenshot(frame.Get(), "device_summary.png");
+    SaveScreenshot(frame.Get(), "device_summary");
 }
 
 TEST_F(DemoViewsTest, EveryList)
@@ -72,29 +61,29 @@ TEST_F(DemoViewsTest, EveryList)
     view->LoadMediaRows(kKindMusic, slot.music);
     view->SwitchView(DeviceContentView::kMediaPanel);
     EXPECT_GT(view->GetMediaList()->Model().ShownCount(), 0u);
-    SaveScreenshot(frame.Get(), "music.png");
+    SaveScreenshot(frame.Get(), "music");
 
     view->LoadContactRows(slot.sortedContacts);
     view->SwitchView(DeviceContentView::kContacts);
     EXPECT_EQ(view->GetContactList()->Model().ShownCount(), slot.sortedContacts.size());
-    SaveScreenshot(frame.Get(), "contacts.png");
+    SaveScreenshot(frame.Get(), "contacts");
 
     view->LoadPictureRows(kKindCameraRoll, slot.cameraRoll);
     view->SwitchView(DeviceContentView::kCameraRollList);
-    SaveScreenshot(frame.Get(), "camera_roll_list.png");
+    SaveScreenshot(frame.Get(), "camera_roll_list");
     view->LoadPictureIcons(kKindCameraRoll, slot.cameraRoll);
     view->SwitchView(DeviceContentView::kCameraRollIcons);
-    SaveScreenshot(frame.Get(), "camera_roll_icons.png");
+    SaveScreenshot(frame.Get(), "camera_roll_icons");
 
     view->LoadNoteRows(slot.notes);
     view->SwitchView(DeviceContentView::kNotes);
-    SaveScreenshot(frame.Get(), "notes.png");
+    SaveScreenshot(frame.Get(), "notes");
     view->LoadBookmarkRows(slot.bookmarks);
     view->SwitchView(DeviceContentView::kBookmarks);
-    SaveScreenshot(frame.Get(), "bookmarks.png");
+    SaveScreenshot(frame.Get(), "bookmarks");
     view->LoadBookRows(kKindBooks, slot.books);
     view->SwitchView(DeviceContentView::kMediaPanel);
-    SaveScreenshot(frame.Get(), "books.png");
+    SaveScreenshot(frame.Get(), "books");
 
     // Messages: the first conversation at once; one selected row shows its own.
     view->LoadConversationRows(slot.messages);
@@ -104,7 +93,7 @@ TEST_F(DemoViewsTest, EveryList)
     TwKindMessageWindow* window = view->GetMessageWindow();
     const size_t firstBubbles = window->GetBubbles().size();
     EXPECT_GT(firstBubbles, 0u);
-    SaveScreenshot(frame.Get(), "messages.png");
+    SaveScreenshot(frame.Get(), "messages");
 
     auto* second = static_cast<const HandoverConversation*>(conversations->Model().ShownRow(1).rowRecord);
     conversations->Select(conversations->Model().GetItem(1));

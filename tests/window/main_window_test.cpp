@@ -388,6 +388,9 @@ TEST_F(MainWindowTest, GermanRelabelsWithoutReloadingTheDevice)
     // Shelf names are the device's own.
     EXPECT_EQ(ChildLabels(tree, leftPane->GetCategoryNode(5)), (std::vector<wxString>{"Books (4)", "PDFs (2)"}));
     EXPECT_EQ(rightPane->GetNoDeviceView()->GetTitleLabel()->GetLabel(), "Erste Schritte");
+    // The device summary and the lists relabel too.
+    EXPECT_EQ(rightPane->GetDeviceInfoView()->GetCapacityCaption(), wxString::FromUTF8("Kapazität: "));
+    EXPECT_EQ(rightPane->GetDeviceContentView()->GetMediaList()->GetColumn(4)->GetTitle(), wxString::FromUTF8("Größe"));
 
     // Same device, same nodes, same view: nothing was loaded again.
     EXPECT_EQ(tree->GetRootItem(), root);

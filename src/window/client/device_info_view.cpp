@@ -180,6 +180,11 @@ wxString DeviceInfoView::GetNameText() const
     return nameLabel->GetLabel();
 }
 
+wxString DeviceInfoView::GetCapacityCaption() const
+{
+    return capacityCaption->GetLabel();
+}
+
 wxString DeviceInfoView::GetCapacityValue() const
 {
     return capacityValue->GetLabel();

@@ -34,6 +34,7 @@ public:
     const wxString& GetPicturePath() const { return picturePath; }
     wxString GetNameText() const;
     wxString GetCapacityValue() const;
+    wxString GetCapacityCaption() const;
     wxString GetCapacityText() const;
     wxString GetLegendValue(int part) const;
 
